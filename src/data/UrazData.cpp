@@ -2,6 +2,7 @@
 
 #include "DataFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -72,18 +73,24 @@ void TUrazData::setDatabaseServer(const QString &protocol, const QString &hostNa
     }
 }
 
+void TUrazData::connectFromTemplate(Connection &connection, const QString &templateFile, const QString &database)
+{
+    connection.disconnect();
+    const QString templatePath = m_templateFolder + templateFile;
+    CopyIfMissing(templatePath, database);
+    connection.settings.database = database;
+    // On a server the path is the server's, so only the embedded engine can tell a missing file here.
+    if (!connection.settings.usesServer() && !QFileInfo::exists(database))
+        throw TrelvoError(QStringLiteral("Databáze \"%1\" neexistuje a nepodařilo se ji vytvořit ze šablony \"%2\" "
+                                         "(šablona chybí nebo ji nelze přečíst, nebo do složky nelze zapisovat).")
+                              .arg(QDir::toNativeSeparators(database), QDir::toNativeSeparators(templatePath)));
+    connection.connect();
+}
+
 void TUrazData::ConnectDatabases(const QString &companyFolder)
 {
-    ZCommonConnection.disconnect();
-    CopyIfMissing(m_templateFolder + QLatin1String(CommonDatabaseFile), commonDatabasePath());
-    ZCommonConnection.settings.database = commonDatabasePath();
-    ZCommonConnection.connect();
-
-    ZUserDataConnection.disconnect();
-    const QString companyDatabase = companyDatabasePath(companyFolder);
-    CopyIfMissing(m_templateFolder + QLatin1String(BlankCompanyTemplateFile), companyDatabase);
-    ZUserDataConnection.settings.database = companyDatabase;
-    ZUserDataConnection.connect();
+    connectFromTemplate(ZCommonConnection, QLatin1String(CommonDatabaseFile), commonDatabasePath());
+    connectFromTemplate(ZUserDataConnection, QLatin1String(BlankCompanyTemplateFile), companyDatabasePath(companyFolder));
 
     if (onCompanyConnected)
         onCompanyConnected();

@@ -58,6 +58,8 @@ public:
     Connection ZUserDataConnection;
 
 private:
+    void connectFromTemplate(Connection &connection, const QString &templateFile, const QString &database);
+
     QString m_dataFolder;
     QString m_templateFolder;
 };

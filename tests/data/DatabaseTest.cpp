@@ -212,7 +212,10 @@ private slots:
         TUrazData data(folder.path(), emptyTemplates.path());
         QDir().mkpath(folder.path() + "Firm1");
         const QString message = errorOf([&] { data.ConnectDatabases("Firm1\\"); });
-        QVERIFY2(message.contains("TRELVOCOMMON.FDB") && message.contains("neexistuje"), qPrintable(message));
+        QVERIFY2(message.contains("TRELVOCOMMON.FDB") && message.contains("neexistuje")
+                     && message.contains(QDir::toNativeSeparators(emptyTemplates.path())),
+                 qPrintable(message));
+        QVERIFY(!QFileInfo::exists(folder.path() + "TRELVOCOMMON.FDB"));
     }
 
     void brokenDatabaseIsReportedAndAnotherCanBeOpened()
