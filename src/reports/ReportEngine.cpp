@@ -309,6 +309,8 @@ private:
                 const int fitted = FittingCharacters(li.item.text, li.item.font, r.width(), room - r.top());
                 if (fitted == 0)
                     orphan = true;
+                else
+                    progress = true;
                 const bool framed = (li.item.borders & BorderLeft) && (li.item.borders & BorderRight);
                 LaidItem first = li;
                 first.item.text = li.item.text.left(fitted);
