@@ -77,7 +77,10 @@ QByteArray PreparedDocument::toBytes() const
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_4);
     out.writeRawData(Magic, 8);
-    out << FormatVersion << title << warnings << qint32(pages.size());
+    out << FormatVersion << title << qint32(warnings.size());
+    for (const QString &warning : warnings)
+        out << warning;
+    out << qint32(pages.size());
     for (const PreparedPage &page : pages) {
         out << page.size << qint32(page.items.size());
         for (const PreparedItem &item : page.items) {
@@ -103,8 +106,19 @@ PreparedDocument PreparedDocument::fromBytes(const QByteArray &bytes, const QStr
                               .arg(fileName)
                               .arg(version));
     PreparedDocument document;
+    // Counts are read and checked one by one: a damaged count must not make the
+    // reader reserve room for billions of entries.
+    qint32 warningCount = 0;
+    in >> document.title >> warningCount;
+    if (in.status() != QDataStream::Ok || warningCount < 0 || warningCount > 1000)
+        damaged(fileName);
+    for (qint32 i = 0; i < warningCount; ++i) {
+        QString warning;
+        in >> warning;
+        document.warnings << warning;
+    }
     qint32 pageCount = 0;
-    in >> document.title >> document.warnings >> pageCount;
+    in >> pageCount;
     if (in.status() != QDataStream::Ok || pageCount < 0 || pageCount > MaxPages)
         damaged(fileName);
     for (qint32 p = 0; p < pageCount; ++p) {

@@ -246,7 +246,7 @@ private:
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return originalTops[a] < originalTops[b]; });
         QList<double> newBottoms(laid.items.size());
         QList<bool> done(laid.items.size(), false);
-        double maxBottomBefore = band.height, maxBottomAfter = band.height;
+        double maxBottomBefore = 0, maxBottomAfter = 0;
         for (int j : order) {
             double shift = 0;
             for (int i : order) {
@@ -263,7 +263,8 @@ private:
             maxBottomBefore = qMax(maxBottomBefore, originalBottoms[j]);
             maxBottomAfter = qMax(maxBottomAfter, newBottoms[j]);
         }
-        laid.height = band.height + (maxBottomAfter - maxBottomBefore);
+        // The space below the lowest box is kept.
+        laid.height = band.height + qMax(0.0, maxBottomAfter - maxBottomBefore);
         const double growth = laid.height - band.height;
         if (growth > 0)
             for (int i = 0; i < laid.items.size(); ++i)
