@@ -160,12 +160,12 @@ double MeasureTextHeight(const QString &text, const FontSpec &spec, double boxWi
     return height + 2 * TextPadY;
 }
 
-int FittingCharacters(const QString &text, const FontSpec &spec, double width, double height)
+int FittingCharacters(const QString &text, const FontSpec &spec, double width, double height, bool wordWrap)
 {
     const QFont font = LayoutFont(spec);
     QTextLayout layout(layoutText(text), font, LayoutDevice());
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::ManualWrap);
     layout.setTextOption(option);
     const double room = height - 2 * TextPadY;
     double used = 0;

@@ -37,7 +37,7 @@ double MeasureTextHeight(const QString &text, const FontSpec &font, double boxWi
 // box of `width`: returns the number of characters of the first part (0 when
 // not even one line fits, text.size() when all fits). The parts are plain
 // substrings, so joining them gives the text back unchanged.
-int FittingCharacters(const QString &text, const FontSpec &font, double width, double height);
+int FittingCharacters(const QString &text, const FontSpec &font, double width, double height, bool wordWrap = true);
 
 // Paints a page. The painter's transformation must map layout units (1/96
 // inch) to the device; `highlights` are drawn over the page (found texts).

@@ -174,6 +174,18 @@ private:
         return context;
     }
 
+    QImage picture(const QString &path)
+    {
+        auto found = m_pictures.constFind(path);
+        if (found == m_pictures.constEnd()) {
+            QImage image(path);
+            if (image.isNull())
+                throw TrelvoError(QStringLiteral("obrázek „%1“ nelze načíst.").arg(path));
+            found = m_pictures.insert(path, image);
+        }
+        return *found;
+    }
+
     void noteFont(const FontSpec &font)
     {
         if (m_checkedFamilies.contains(font.family))
@@ -214,6 +226,9 @@ private:
                     item.checked = truthOf(EvaluateExpression(box.text, context));
                 } else if (box.kind == BoxKind::Text) {
                     item.text = ExpandText(box.text, context);
+                } else if (box.kind == BoxKind::Picture && !box.text.isEmpty()) {
+                    // A fixed picture: the text names its file or resource.
+                    item.picture = picture(box.text);
                 }
             } catch (const TrelvoError &error) {
                 fail(band, QStringLiteral("prvek „%1“: %2").arg(box.name, error.message()));
@@ -307,7 +322,8 @@ private:
                 moved.item.rect.translate(0, -room);
                 tail.items << moved;
             } else if (li.item.kind == BoxKind::Text && li.grows) {
-                const int fitted = FittingCharacters(li.item.text, li.item.font, r.width(), room - r.top());
+                const int fitted =
+                    FittingCharacters(li.item.text, li.item.font, r.width(), room - r.top(), li.item.wordWrap);
                 if (fitted == 0)
                     orphan = true;
                 else
@@ -444,6 +460,7 @@ private:
     double m_bottom = 0;
     double m_contentTop = 0;
     QSet<QString> m_checkedFamilies;
+    QHash<QString, QImage> m_pictures;
     std::vector<std::unique_ptr<DataSource>> m_owned;
 };
 

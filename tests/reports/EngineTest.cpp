@@ -18,6 +18,13 @@ const QByteArray ListingTemplate = R"({"name":"seznam","title":"Seznam","pages":
   {"kind":"masterFooter","name":"souhrn","height":20,"boxes":[{"name":"souhrn","x":0,"y":0,"w":300,"h":16,"text":"Celkem řádků: [POCET]"}]}
 ]}]})";
 
+// A fixed-count band with a picture cell filled by the before-print callback.
+const QByteArray PictureTemplate = R"({"name":"foto","pages":[{"bands":[
+  {"kind":"masterData","name":"karta","height":60,"source":"3","boxes":[
+     {"kind":"picture","name":"foto","x":0,"y":0,"w":40,"h":50,"border":"LTRB"},
+     {"kind":"shape","name":"ramec","x":50,"y":0,"w":40,"h":50},
+     {"kind":"line","name":"cara","x":0,"y":55,"w":300,"h":0}]}]}]})";
+
 // One growing section between two fixed ones; the frame beside the text
 // stretches with it.
 const QByteArray GrowingTemplate = R"({"name":"rust","pages":[{"margins":36,"bands":[
@@ -161,6 +168,27 @@ private slots:
                 QVERIFY2(item.rect.bottom() <= A4Height - 36 + 0.5, qPrintable(item.name));
         // The frame beside the text continues on the next sheet.
         QCOMPARE(document.itemsNamed("ramecek").size(), document.itemsNamed("popis").size());
+    }
+
+    void fixedCountBandAndBeforePrintCallback()
+    {
+        ReportEngine engine(ParseTemplate(PictureTemplate, "foto.json"));
+        QImage photo(8, 10, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        int calls = 0;
+        engine.beforePrint = [&](PreparedItem &item) {
+            ++calls;
+            if (item.name == "foto")
+                item.picture = photo;
+        };
+        const PreparedDocument document = *engine.prepare();
+        QCOMPARE(calls, 9);
+        const QList<PreparedItem> photos = document.itemsNamed("foto");
+        QCOMPARE(photos.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(photos.at(i).picture, photo);
+            QCOMPARE(photos.at(i).rect.top(), 36.0 + 60 * i);
+        }
     }
 
     void unknownSourceIsAnErrorNamingTheSection()

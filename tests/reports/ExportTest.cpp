@@ -7,7 +7,9 @@
 #include "TestMain.h"
 #include "TestSupport.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QToolBar>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
@@ -313,6 +315,21 @@ private slots:
         pane.setZoomStep(6);
         QCOMPARE(pane.zoom(), 2.0);
         QCOMPARE(ZoomFactor(ZoomSteps().at(1), QSizeF(A4Width + 24, 300), 96), 1.0);
+    }
+
+    void printingWithoutPrinterSaysSoAndPrintsNothing()
+    {
+        if (PrinterInstalled())
+            QSKIP("a printer is installed on this machine");
+        TPreviewPane pane;
+        pane.setDocument(PrepareBlankForm(InjuryDocument::ChangeReport));
+        ScriptedResponder responder;
+        for (QAction *action : pane.toolBar()->actions())
+            if (action->text() == "Tisk")
+                action->trigger();
+        QCOMPARE(responder.shown.size(), 1);
+        QCOMPARE(responder.shown.first().text, QString("Tiskárna není nainstalována"));
+        QCOMPARE(pane.document().pageCount(), 1);
     }
 
     void blankFormOpensModalAndUntitled()
