@@ -89,6 +89,17 @@ public:
             m_page = &m_template.pages.at(p);
             m_pageIndex = p;
             newPage();
+            // Detail bands print after every row of the last master data band,
+            // subdetail bands after every row of the last detail band; without
+            // such a parent they print on their own.
+            const TemplateBand *lastMaster = nullptr;
+            const TemplateBand *lastDetail = nullptr;
+            for (const TemplateBand &band : m_page->bands) {
+                if (band.kind == BandKind::MasterData)
+                    lastMaster = &band;
+                else if (band.kind == BandKind::DetailData)
+                    lastDetail = &band;
+            }
             for (const TemplateBand &band : m_page->bands) {
                 switch (band.kind) {
                 case BandKind::ReportTitle:
@@ -96,13 +107,16 @@ public:
                 case BandKind::PageFooter:
                     break;
                 case BandKind::MasterData:
-                case BandKind::DetailData:
-                case BandKind::SubdetailData: {
-                    DataSource *source = sourceOf(band);
-                    for (source->first(); !source->eof(); source->next())
-                        flow(layout(band, source));
+                    printRows(band, &band == lastMaster ? BandKind::DetailData : BandKind::PageFooter);
                     break;
-                }
+                case BandKind::DetailData:
+                    if (!lastMaster)
+                        printRows(band, &band == lastDetail ? BandKind::SubdetailData : BandKind::PageFooter);
+                    break;
+                case BandKind::SubdetailData:
+                    if (!lastDetail)
+                        printRows(band, BandKind::PageFooter);
+                    break;
                 case BandKind::MasterHeader:
                 case BandKind::Child:
                 case BandKind::MasterFooter:
@@ -116,6 +130,28 @@ public:
     }
 
 private:
+    // Prints a data band once per row of its source, each row followed by the
+    // bands of kind `children` (detail under master, subdetail under detail).
+    void printRows(const TemplateBand &band, BandKind children)
+    {
+        DataSource *source = sourceOf(band);
+        for (source->first(); !source->eof(); source->next()) {
+            flow(layout(band, source));
+            if (children != BandKind::DetailData && children != BandKind::SubdetailData)
+                continue;
+            const TemplateBand *lastChild = nullptr;
+            for (const TemplateBand &child : m_page->bands)
+                if (child.kind == children)
+                    lastChild = &child;
+            for (const TemplateBand &child : m_page->bands) {
+                if (child.kind != children)
+                    continue;
+                const bool hasSubdetails = children == BandKind::DetailData && &child == lastChild;
+                printRows(child, hasSubdetails ? BandKind::SubdetailData : BandKind::PageFooter);
+            }
+        }
+    }
+
     [[noreturn]] void fail(const TemplateBand &band, const QString &problem) const
     {
         throw TrelvoError(QStringLiteral("Šablona „%1“, oddíl „%2“: %3").arg(m_template.name, band.name, problem));

@@ -5,8 +5,9 @@
 //
 // Bands print in the engine's order: report title (first page only), page
 // header (every page of its template page), master header, master data (once
-// per row of its source), detail and subdetail data, child bands, master footer,
-// page footer (bottom of every page). A box marked as growing takes the height
+// per row of its source; the last master band's rows are each followed by the
+// detail bands, and the last detail band's rows by the subdetail bands), child
+// bands, master footer, page footer (bottom of every page). A box marked as growing takes the height
 // its text needs; its band grows with it, pushes what follows down and, when the
 // page is full, flows onto further pages.
 

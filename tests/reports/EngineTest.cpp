@@ -191,6 +191,30 @@ private slots:
         }
     }
 
+    void detailRowsFollowEachMasterRow()
+    {
+        ReportEngine engine(ParseTemplate(R"({"name":"md","pages":[{"bands":[
+            {"kind":"detailData","height":10,"source":"urazy","boxes":[{"name":"uraz","x":0,"y":0,"w":200,"h":10,"text":"[URAZ]"}]},
+            {"kind":"masterData","height":10,"source":"lide","boxes":[{"name":"clovek","x":0,"y":0,"w":200,"h":10,"text":"[CLOVEK]"}]}
+            ]}]})",
+                                          "md.json"));
+        const QStringList people{"Adam", "Běla"};
+        const QList<QStringList> injuries{{"pořezání", "pád"}, {"popálení"}};
+        CountedProgramSource master([&] { return int(people.size()); });
+        CountedProgramSource detail([&] { return int(injuries.at(master.position).size()); });
+        engine.setSource("lide", &master);
+        engine.setSource("urazy", &detail);
+        engine.variables = [&](const QString &name) -> std::optional<QVariant> {
+            if (name == "CLOVEK")
+                return people.at(master.position);
+            if (name == "URAZ")
+                return injuries.at(master.position).at(detail.position);
+            return std::nullopt;
+        };
+        const PreparedDocument document = *engine.prepare();
+        QCOMPARE(document.pageTexts(0), QStringList({"Adam", "pořezání", "pád", "Běla", "popálení"}));
+    }
+
     void unknownSourceIsAnErrorNamingTheSection()
     {
         ReportEngine engine(ParseTemplate(ListingTemplate, "seznam.json"));
