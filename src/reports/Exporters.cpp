@@ -95,7 +95,7 @@ int twips(double units)
     return int(std::lround(units * 15.0));  // 1/96 inch = 15 twips
 }
 
-QByteArray rtfFont(const FontSpec &font)
+QByteArray rtfFont(const FontStyle &font)
 {
     QByteArray out = "\\f0\\fs" + QByteArray::number(int(std::lround(font.size * 2)));
     out += font.bold ? "\\b" : "\\b0";

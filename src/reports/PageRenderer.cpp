@@ -121,12 +121,12 @@ QPaintDevice *LayoutDevice()
     return &layoutImage();
 }
 
-QFont LayoutFont(const FontSpec &spec)
+QFont LayoutFont(const FontStyle &style)
 {
-    QFont font(ResolveFontFamily(spec.family));
-    font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    QFont font(ResolveFontFamily(style.family));
+    font.setPointSizeF(style.size);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;
@@ -139,9 +139,9 @@ QString DisplayText(const QString &text)
     return s;
 }
 
-double MeasureTextHeight(const QString &text, const FontSpec &spec, double boxWidth, bool wordWrap)
+double MeasureTextHeight(const QString &text, const FontStyle &style, double boxWidth, bool wordWrap)
 {
-    const QFont font = LayoutFont(spec);
+    const QFont font = LayoutFont(style);
     const QFontMetricsF metrics(font, LayoutDevice());
     if (text.isEmpty())
         return metrics.height() + 2 * TextPadY;
@@ -160,9 +160,9 @@ double MeasureTextHeight(const QString &text, const FontSpec &spec, double boxWi
     return height + 2 * TextPadY;
 }
 
-int FittingCharacters(const QString &text, const FontSpec &spec, double width, double height, bool wordWrap)
+int FittingCharacters(const QString &text, const FontStyle &style, double width, double height, bool wordWrap)
 {
-    const QFont font = LayoutFont(spec);
+    const QFont font = LayoutFont(style);
     QTextLayout layout(layoutText(text), font, LayoutDevice());
     QTextOption option;
     option.setWrapMode(wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::ManualWrap);

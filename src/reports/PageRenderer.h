@@ -25,19 +25,19 @@ inline constexpr double TextPadY = 1.0;
 QString ResolveFontFamily(const QString &family, bool *substituted = nullptr);
 
 // A font for measuring at 96 dpi (layout units).
-QFont LayoutFont(const FontSpec &spec);
+QFont LayoutFont(const FontStyle &style);
 // The 96-dpi device every measurement is made against.
 QPaintDevice *LayoutDevice();
 
 // What is drawn and measured: a carriage return of "\r\n" is left out.
 QString DisplayText(const QString &text);
 // Height a text needs inside a box of the given width (padding included).
-double MeasureTextHeight(const QString &text, const FontSpec &font, double boxWidth, bool wordWrap);
+double MeasureTextHeight(const QString &text, const FontStyle &font, double boxWidth, bool wordWrap);
 // Splits `text` so that its first part fits `height` (padding included) in a
 // box of `width`: returns the number of characters of the first part (0 when
 // not even one line fits, text.size() when all fits). The parts are plain
 // substrings, so joining them gives the text back unchanged.
-int FittingCharacters(const QString &text, const FontSpec &font, double width, double height, bool wordWrap = true);
+int FittingCharacters(const QString &text, const FontStyle &font, double width, double height, bool wordWrap = true);
 
 // Paints a page. The painter's transformation must map layout units (1/96
 // inch) to the device; `highlights` are drawn over the page (found texts).

@@ -18,12 +18,12 @@ constexpr quint32 FormatVersion = 1;
 constexpr int MaxPages = 100000;
 constexpr int MaxItems = 1000000;
 
-QDataStream &operator<<(QDataStream &out, const FontSpec &font)
+QDataStream &operator<<(QDataStream &out, const FontStyle &font)
 {
     return out << font.family << font.size << font.bold << font.italic;
 }
 
-QDataStream &operator>>(QDataStream &in, FontSpec &font)
+QDataStream &operator>>(QDataStream &in, FontStyle &font)
 {
     return in >> font.family >> font.size >> font.bold >> font.italic;
 }

@@ -19,7 +19,7 @@ struct PreparedItem
     QString name;  // the template box it came from
     QRectF rect;
     unsigned borders = 0;
-    FontSpec font;
+    FontStyle font;
     HAlign hAlign = HAlign::Left;
     VAlign vAlign = VAlign::Top;
     bool wordWrap = true;

@@ -222,7 +222,7 @@ private:
         return *found;
     }
 
-    void noteFont(const FontSpec &font)
+    void noteFont(const FontStyle &font)
     {
         if (m_checkedFamilies.contains(font.family))
             return;

@@ -58,9 +58,9 @@ public:
         return value.toBool();
     }
 
-    FontSpec font(const QJsonObject &object, const QString &element, const FontSpec &base) const
+    FontStyle font(const QJsonObject &object, const QString &element, const FontStyle &base) const
     {
-        FontSpec font = base;
+        FontStyle font = base;
         font.family = text(object, "font", element, base.family);
         font.size = number(object, "size", element, base.size);
         font.bold = flag(object, "bold", element, base.bold);
@@ -70,7 +70,7 @@ public:
         return font;
     }
 
-    TemplateBox box(const QJsonObject &object, const QString &element, const FontSpec &baseFont) const
+    TemplateBox box(const QJsonObject &object, const QString &element, const FontStyle &baseFont) const
     {
         static const QStringList validKeys = {"kind", "name", "x", "y", "w", "h", "border", "font", "size", "bold",
                                               "italic", "align", "valign", "wrap", "grow", "stretch", "text",
@@ -156,7 +156,7 @@ public:
         return depth == 0;
     }
 
-    TemplateBand band(const QJsonObject &object, const QString &element, const FontSpec &baseFont) const
+    TemplateBand band(const QJsonObject &object, const QString &element, const FontStyle &baseFont) const
     {
         static const QMap<QString, BandKind> kinds = {
             {"reportTitle", BandKind::ReportTitle},   {"pageHeader", BandKind::PageHeader},
@@ -172,7 +172,7 @@ public:
         band.name = text(object, "name", element);
         band.height = number(object, "height", element, 0, true);
         band.dataSource = text(object, "source", element);
-        const FontSpec font = this->font(object, element, baseFont);
+        const FontStyle font = this->font(object, element, baseFont);
         const QJsonValue boxes = object.value(QStringLiteral("boxes"));
         if (!boxes.isUndefined() && !boxes.isArray())
             fail(element, QStringLiteral("„boxes“ není seznam"));
@@ -202,7 +202,7 @@ public:
         result.name = text(root, "name", "šablona");
         result.title = text(root, "title", "šablona");
         result.defaultSource = text(root, "source", "šablona");
-        const FontSpec font = this->font(root, QStringLiteral("šablona"), FontSpec());
+        const FontStyle font = this->font(root, QStringLiteral("šablona"), FontStyle());
         const QJsonArray pages = root.value(QStringLiteral("pages")).toArray();
         if (pages.isEmpty())
             fail(QStringLiteral("šablona"), QStringLiteral("nemá žádnou stránku"));

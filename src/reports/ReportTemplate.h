@@ -34,14 +34,14 @@ enum Border : unsigned { BorderLeft = 1, BorderTop = 2, BorderRight = 4, BorderB
 enum class HAlign { Left, Center, Right };
 enum class VAlign { Top, Middle, Bottom };
 
-struct FontSpec
+struct FontStyle
 {
     QString family = QStringLiteral("Arial");
     double size = 10;  // points
     bool bold = false;
     bool italic = false;
 
-    bool operator==(const FontSpec &other) const = default;
+    bool operator==(const FontStyle &other) const = default;
 };
 
 struct TemplateBox
@@ -50,7 +50,7 @@ struct TemplateBox
     QString name;          // optional; lets the program and tests find the box
     QRectF rect;           // within the band
     unsigned borders = 0;  // Border bits
-    FontSpec font;
+    FontStyle font;
     HAlign hAlign = HAlign::Left;
     VAlign vAlign = VAlign::Top;
     bool wordWrap = true;
