@@ -417,6 +417,15 @@ private:
         }
     }
 
+    static bool hasTextCrossing(const LaidBand &band, double room)
+    {
+        for (const LaidItem &li : band.items)
+            if (li.grows && li.item.kind == BoxKind::Text && li.item.rect.top() + 40 < room
+                && li.item.rect.bottom() > room)
+                return true;
+        return false;
+    }
+
     void flow(LaidBand band)
     {
         for (int guard = 0; guard < 100000; ++guard) {
@@ -426,7 +435,10 @@ private:
                 place(band);
                 return;
             }
-            if (!atTop && band.height <= m_bottom - m_contentTop) {
+            // A section that fits on a fresh sheet moves there whole, unless a
+            // long text of it could fill a good part of the room left here.
+            if (!atTop && band.height <= m_bottom - m_contentTop
+                && (room < (m_bottom - m_contentTop) / 4 || !hasTextCrossing(band, room))) {
                 newPage();
                 continue;
             }

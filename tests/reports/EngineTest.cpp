@@ -215,6 +215,29 @@ private slots:
         QCOMPARE(document.pageTexts(0), QStringList({"Adam", "pořezání", "pád", "Běla", "popálení"}));
     }
 
+    void longTextStartsInTheRoomLeftButShortSectionMovesWhole()
+    {
+        // 820 units of fixed content, then a growing section.
+        const QByteArray json = R"({"name":"zbytek","pages":[{"margins":36,"bands":[
+          {"kind":"masterData","height":820,"source":"1","boxes":[{"name":"vypln","x":0,"y":0,"w":300,"h":20,"text":"výplň"}]},
+          {"kind":"masterData","height":30,"source":"1","boxes":[
+             {"name":"popis","x":0,"y":0,"w":400,"h":20,"text":"[POPIS]","grow":true},
+             {"name":"pod","x":0,"y":22,"w":400,"h":8,"text":""}]}]}]})";
+        auto prepare = [&](const QString &text) {
+            ReportEngine engine(ParseTemplate(json, "zbytek.json"));
+            engine.variables = [&](const QString &) -> std::optional<QVariant> { return text; };
+            return *engine.prepare();
+        };
+        const PreparedDocument longText = prepare(QString("slovo ").repeated(800));
+        QCOMPARE(longText.pageCount(), 2);
+        QCOMPARE(longText.itemsNamed("popis").size(), 2);  // begun on the first sheet
+        QVERIFY(longText.pages.at(0).items.last().rect.bottom() > 900);
+        const PreparedDocument shortText = prepare(QString("slovo ").repeated(300));
+        QCOMPARE(shortText.pageCount(), 2);
+        QCOMPARE(shortText.itemsNamed("popis").size(), 1);  // moved whole
+        QCOMPARE(shortText.pages.at(0).items.size(), 1);
+    }
+
     void unknownSourceIsAnErrorNamingTheSection()
     {
         ReportEngine engine(ParseTemplate(ListingTemplate, "seznam.json"));
