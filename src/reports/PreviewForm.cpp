@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "UrazData.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -47,6 +48,11 @@ void PreviewBlankForm(InjuryDocument document, QWidget *parent)
     } catch (const TrelvoError &error) {
         ShowError(parent, error.message());
     }
+}
+
+void ConnectBlankFormAction(QAction *action, InjuryDocument document, QWidget *parent)
+{
+    QObject::connect(action, &QAction::triggered, parent, [document, parent] { PreviewBlankForm(document, parent); });
 }
 
 void PreviewInjuryDocument(InjuryDocument document, int id, QWidget *parent)

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+class QAction;
+
 class TPreviewForm : public QDialog
 {
     Q_OBJECT
@@ -28,6 +30,12 @@ TPreviewForm *ShowPreview(const PreparedDocument &document, bool modal, QWidget 
 
 // The blank paper form of a document in its modal preview. Touches no database.
 void PreviewBlankForm(InjuryDocument document, QWidget *parent);
+
+// Connects a blank-form action of the main window ("Tisk formuláře",
+// "Tisk registračního formuláře", ...) to PreviewBlankForm: ZaznamPrintEmpty to
+// the book entry, RegPrintEmpty to the registered record, SKUrazPrintEmpty to
+// the school record, PrintHlZmenEmpty to the report of changes.
+void ConnectBlankFormAction(QAction *action, InjuryDocument document, QWidget *parent);
 
 // The document of a stored row (by ID, through the document's single-row
 // query on the open company database) in its preview: modal, except the

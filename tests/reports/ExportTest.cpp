@@ -314,6 +314,8 @@ private slots:
         QCOMPARE(pane.currentPage(), 0);
         pane.setZoomStep(6);
         QCOMPARE(pane.zoom(), 2.0);
+        pane.resize(500, 400);
+        QVERIFY(!pane.grab().toImage().isNull());  // paints without a window system
         QCOMPARE(ZoomFactor(ZoomSteps().at(1), QSizeF(A4Width + 24, 300), 96), 1.0);
     }
 
@@ -332,8 +334,16 @@ private slots:
         QCOMPARE(pane.document().pageCount(), 1);
     }
 
+    void blankFormOpensModalAndUntitled_data()
+    {
+        QTest::addColumn<bool>("throughAction");
+        QTest::newRow("call") << false;
+        QTest::newRow("main window action") << true;
+    }
+
     void blankFormOpensModalAndUntitled()
     {
+        QFETCH(bool, throughAction);
         QString caption;
         bool modal = false;
         QTimer::singleShot(0, [&] {
@@ -344,7 +354,14 @@ private slots:
             modal = true;
             window->close();
         });
-        PreviewBlankForm(InjuryDocument::BookEntry, nullptr);
+        if (throughAction) {
+            QWidget window;
+            QAction action("Tisk formuláře", &window);
+            ConnectBlankFormAction(&action, InjuryDocument::ChangeReport, &window);
+            action.trigger();
+        } else {
+            PreviewBlankForm(InjuryDocument::BookEntry, nullptr);
+        }
         QVERIFY(modal);
         QCOMPARE(caption, QString("Náhled"));
     }
