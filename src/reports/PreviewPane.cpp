@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -80,11 +81,13 @@ TPreviewPane::TPreviewPane(QWidget *parent, bool inWindow)
     m_firstAction->setToolTip(QStringLiteral("První strana"));
     m_priorAction = m_toolBar->addAction(QStringLiteral("<"), this, [this] { showPage(m_page - 1); });
     m_priorAction->setToolTip(QStringLiteral("Předchozí strana"));
+    m_priorAction->setShortcut(QKeySequence::MoveToPreviousPage);
     m_pageLabel = new QLabel(this);
     m_pageLabel->setContentsMargins(6, 0, 6, 0);
     m_toolBar->addWidget(m_pageLabel);
     m_nextAction = m_toolBar->addAction(QStringLiteral(">"), this, [this] { showPage(m_page + 1); });
     m_nextAction->setToolTip(QStringLiteral("Další strana"));
+    m_nextAction->setShortcut(QKeySequence::MoveToNextPage);
     m_lastAction = m_toolBar->addAction(QStringLiteral(">|"), this, [this] { showPage(m_document.pageCount() - 1); });
     m_lastAction->setToolTip(QStringLiteral("Poslední strana"));
     m_toolBar->addSeparator();
@@ -118,6 +121,7 @@ TPreviewPane::TPreviewPane(QWidget *parent, bool inWindow)
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_view = new TPreviewPage(this);
     m_scroll->setWidget(m_view);
+    m_scroll->viewport()->installEventFilter(this);
     layout->addWidget(m_scroll, 1);
     setZoomStep(inWindow ? 1 : 0);
 }
@@ -162,6 +166,14 @@ void TPreviewPane::applyZoom()
     m_zoom = ZoomFactor(step, m_scroll->viewport()->size(), logicalDpiX());
     m_view->resize(m_view->sizeFor(m_zoom));
     m_view->update();
+}
+
+bool TPreviewPane::eventFilter(QObject *watched, QEvent *event)
+{
+    // The fitting zoom steps follow the size of the visible area.
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && ZoomSteps().at(m_zoomStep).factor <= 0)
+        applyZoom();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TPreviewPane::updateState()

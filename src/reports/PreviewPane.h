@@ -57,6 +57,9 @@ public:
 signals:
     void closeRequested();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void save();
     void open();
