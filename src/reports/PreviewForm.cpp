@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -23,6 +24,29 @@ TPreviewForm::TPreviewForm(const PreparedDocument &document, QWidget *parent) : 
         size = size.boundedTo(screen->availableSize() * 0.9);
     resize(size);
     m_pane->setDocument(document);
+}
+
+std::optional<PreparedDocument> PrepareWithProgress(ReportEngine &engine, QWidget *parent)
+{
+    QProgressDialog progress(QStringLiteral("Příprava sestavy..."), QStringLiteral("Storno"), 0, 0, parent);
+    progress.setWindowTitle(ApplicationTitle);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    auto previous = engine.progress;
+    engine.progress = [&](int pages) {
+        progress.setLabelText(QStringLiteral("Příprava sestavy: strana %1").arg(pages));
+        progress.setValue(0);  // keeps the window painted and lets "Storno" be pressed
+        return !progress.wasCanceled() && (!previous || previous(pages));
+    };
+    std::optional<PreparedDocument> document;
+    try {
+        document = engine.prepare();
+    } catch (...) {
+        engine.progress = previous;
+        throw;
+    }
+    engine.progress = previous;
+    return document;
 }
 
 TPreviewForm *ShowPreview(const PreparedDocument &document, bool modal, QWidget *parent, bool pageSetupAllowed)

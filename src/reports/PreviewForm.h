@@ -5,6 +5,7 @@
 
 #include "InjuryDocuments.h"
 #include "PreviewPane.h"
+#include "ReportEngine.h"
 
 #include <QDialog>
 
@@ -21,6 +22,10 @@ public:
 private:
     TPreviewPane *m_pane;
 };
+
+// Prepares a document with a progress window that appears when preparing takes
+// a while; its "Storno" cancels (then nothing is shown: nullopt).
+std::optional<PreparedDocument> PrepareWithProgress(ReportEngine &engine, QWidget *parent);
 
 // Shows a prepared document in a preview window: a modal one waits until it is
 // closed; a non-modal one stays open beside the main window and frees itself

@@ -334,6 +334,16 @@ private slots:
         QCOMPARE(pane.document().pageCount(), 1);
     }
 
+    void preparingWithProgressCanBeCancelled()
+    {
+        ReportEngine engine(LoadTemplate("frReportUrazE"));
+        engine.blank = true;
+        QVERIFY(PrepareWithProgress(engine, nullptr).has_value());
+        engine.progress = [](int) { return false; };  // as if "Storno" were pressed
+        QVERIFY(!PrepareWithProgress(engine, nullptr).has_value());
+        QVERIFY(engine.progress);  // the caller's callback is given back
+    }
+
     void blankFormOpensModalAndUntitled_data()
     {
         QTest::addColumn<bool>("throughAction");
