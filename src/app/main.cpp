@@ -2,6 +2,7 @@
 // and the main window, which opens the current company once it is shown.
 
 #include "DataFiles.h"
+#include "EndSignals.h"
 #include "Error.h"
 #include "ErrorHandler.h"
 #include "Hints.h"
@@ -76,6 +77,9 @@ int main(int argc, char *argv[])
 
     TUrazForm window(*data);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TUrazForm::bringToFront);
+    EndOnTerminationSignals(&window);
+    // The database engine installs its own handlers when it opens a database.
+    data->onCompanyConnected = [&window] { EndOnTerminationSignals(&window); };
 
     splash.hide();
     window.show();
