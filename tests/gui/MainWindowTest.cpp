@@ -256,6 +256,33 @@ private slots:
         QCOMPARE(action->isEnabled(), enabled);
     }
 
+    void letterTabsDrawTheSelectedTabNavy()
+    {
+        DrawnTabBar bar(DrawnTabBar::Variant::LetterTabs, true);
+        for (const char *letter : {"Vše", "A", "Á", "B"})
+            bar.addTab(QString::fromUtf8(letter));
+        bar.setCurrentIndex(2);
+        bar.resize(bar.sizeHint());
+        const QImage image = bar.grab().toImage();
+        const QRect selected = bar.tabRect(2);
+        const QRect other = bar.tabRect(0);
+        QCOMPARE(QColor(image.pixel(selected.left() + 1, selected.top() + 1)), QColor(0, 0, 128));
+        QCOMPARE(QColor(image.pixel(other.left() + 1, other.top() + 1)), QColor(192, 192, 192));
+    }
+
+    void aLaterStartBringsTheWindowBack()
+    {
+        TempDataFolder folder;
+        ScriptedResponder responder;
+        TUrazData data;
+        TUrazForm form(data);
+        form.setWindowState(Qt::WindowMinimized);
+        form.bringToFront();
+        QVERIFY(!form.isMinimized());
+        QVERIFY(form.isVisible());
+        QVERIFY(form.placementStoreEnabled());
+    }
+
     void placementStoreIsOffWhileMinimized()
     {
         TempDataFolder folder;
