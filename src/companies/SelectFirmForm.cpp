@@ -1,28 +1,22 @@
 #include "SelectFirmForm.h"
 
-#include <QHBoxLayout>
+#include "ui_SelectFirmForm.h"
+
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TSelectFirmForm::TSelectFirmForm(const FirmRegistry &registry, QWidget *parent)
-    : QDialog(parent), m_registry(registry)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TSelectFirmForm>()), m_registry(registry)
 {
-    setWindowTitle(QStringLiteral("Výběr firmy"));
-    auto *layout = new QVBoxLayout(this);
-    FirmListBox = new QListWidget(this);
-    layout->addWidget(FirmListBox);
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(OkButton);
-    row->addStretch();
-    layout->addLayout(row);
+    m_ui->setupUi(this);
+    FirmListBox = m_ui->FirmListBox;
+    OkButton = m_ui->OkButton;
     FirmListBox->addItems(registry.ListFirms());
     connect(OkButton, &QPushButton::clicked, this, &TSelectFirmForm::OkButtonClick);
     connect(FirmListBox, &QListWidget::itemDoubleClicked, this, &TSelectFirmForm::OkButtonClick);
-    resize(320, 260);
 }
+
+TSelectFirmForm::~TSelectFirmForm() = default;
 
 void TSelectFirmForm::OkButtonClick()
 {

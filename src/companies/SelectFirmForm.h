@@ -7,7 +7,12 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
+
+namespace Ui {
+class TSelectFirmForm;
+}
 
 class QListWidget;
 class QPushButton;
@@ -18,6 +23,7 @@ class TSelectFirmForm : public QDialog
 
 public:
     explicit TSelectFirmForm(const FirmRegistry &registry, QWidget *parent = nullptr);
+    ~TSelectFirmForm() override;
 
     QListWidget *FirmListBox = nullptr;
     QPushButton *OkButton = nullptr;
@@ -32,6 +38,7 @@ public slots:
     void OkButtonClick();
 
 private:
+    std::unique_ptr<Ui::TSelectFirmForm> m_ui;
     const FirmRegistry &m_registry;
     std::optional<QString> m_chosen;
 };

@@ -1,58 +1,30 @@
 #include "SetupForm.h"
 
+#include "ui_SetupForm.h"
+
 #include "Error.h"
 #include "MessageBoxes.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 TSetUpForm::TSetUpForm(const FirmRegistry &registry, const QString &openDatabasePath, QWidget *parent)
-    : QDialog(parent), m_setup(registry, this, openDatabasePath)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TSetUpForm>()), m_setup(registry, this, openDatabasePath)
 {
-    setWindowTitle(QStringLiteral("Nastavení firem"));
+    m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Seznam používaných firem"), this));
-    FirmList = new QComboBox(this);
-    layout->addWidget(FirmList);
-    layout->addWidget(new QLabel(QStringLiteral("Název firmy"), this));
-    NameEdit = new QLineEdit(this);
-    layout->addWidget(NameEdit);
-    layout->addWidget(new QLabel(QStringLiteral("Cesta k souborům"), this));
-    PathEdit = new QLineEdit(this);
-    PathEdit->setReadOnly(true);
-    PathEdit->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(216, 216, 216); }"));
-    layout->addWidget(PathEdit);
-
-    auto *buttons = new QHBoxLayout;
-    AddButton = new QPushButton(QStringLiteral("Přidat firmu"), this);
-    RemoveButton = new QPushButton(QStringLiteral("Odebrat firmu"), this);
-    EditButton = new QPushButton(QStringLiteral("Upravit"), this);
-    FindButton = new QPushButton(QStringLiteral("Najít"), this);
-    for (QPushButton *button : {AddButton, RemoveButton, EditButton, FindButton}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
-    CloseButton = new QPushButton(QStringLiteral("Zavřít"), this);
-    CloseButton->setAutoDefault(false);
-    auto *closeRow = new QHBoxLayout;
-    closeRow->addStretch();
-    closeRow->addWidget(CloseButton);
-    layout->addLayout(closeRow);
-
-    RemoveButton->setEnabled(false);
-    EditButton->setEnabled(false);
-    FindButton->setEnabled(false);
+    FirmList = m_ui->FirmList;
+    NameEdit = m_ui->NameEdit;
+    PathEdit = m_ui->PathEdit;
+    AddButton = m_ui->AddButton;
+    RemoveButton = m_ui->RemoveButton;
+    EditButton = m_ui->EditButton;
+    FindButton = m_ui->FindButton;
+    CloseButton = m_ui->CloseButton;
 
     connect(FirmList, &QComboBox::activated, this, &TSetUpForm::FirmListChange);
     connect(AddButton, &QPushButton::clicked, this, &TSetUpForm::AddButtonClick);
@@ -65,6 +37,8 @@ TSetUpForm::TSetUpForm(const FirmRegistry &registry, const QString &openDatabase
     resize(420, sizeHint().height());
     setFixedSize(size());
 }
+
+TSetUpForm::~TSetUpForm() = default;
 
 void TSetUpForm::fillList(int select)
 {

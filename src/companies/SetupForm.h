@@ -7,6 +7,12 @@
 
 #include <QDialog>
 
+#include <memory>
+
+namespace Ui {
+class TSetUpForm;
+}
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +23,7 @@ class TSetUpForm : public QDialog
 
 public:
     TSetUpForm(const FirmRegistry &registry, const QString &openDatabasePath, QWidget *parent = nullptr);
+    ~TSetUpForm() override;
 
     QComboBox *FirmList = nullptr;
     QLineEdit *NameEdit = nullptr;
@@ -37,5 +44,6 @@ public slots:
 private:
     void fillList(int select = -1);
 
+    std::unique_ptr<Ui::TSetUpForm> m_ui;
     FirmSetup m_setup;
 };

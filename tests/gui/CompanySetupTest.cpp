@@ -203,6 +203,10 @@ private slots:
         form.AddButton->click();
         QCOMPARE(form.FirmList->count(), 3);
         QVERIFY(responder.shown.isEmpty());
+        if (const QByteArray shots = qgetenv("TRELVO_SCREENSHOT_DIR"); !shots.isEmpty()) {
+            form.show();
+            form.grab().save(QString::fromLocal8Bit(shots) + "/setup-window.png");
+        }
     }
 
     void pickerGivesTheChosenFolder()
