@@ -40,7 +40,9 @@ int main(int argc, char *argv[])
     TrelvoApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trelvo"));
     QApplication::setOrganizationName(QStringLiteral("Kavrin"));
-    QApplication::setApplicationDisplayName(ApplicationTitle);
+    // The application title is the caption of the program's message boxes;
+    // it is not set as the display name, which would be appended to every
+    // window caption here.
     QApplication::setApplicationVersion(QStringLiteral(TRELVO_VERSION));
 
     // Qt's own Czech texts: "Ano", "Ne", "Storno" on the standard buttons.
