@@ -1,97 +1,90 @@
-// Start-up: the data module, the current company (the first one is created on
-// first start), both databases, and the main window.
+// Start-up: one running program per user, the splash window, the data module,
+// and the main window, which opens the current company once it is shown.
 
 #include "DataFiles.h"
+#include "EndSignals.h"
 #include "Error.h"
-#include "Firm.h"
-#include "FirmRegistry.h"
+#include "ErrorHandler.h"
+#include "Hints.h"
+#include "MessageBoxes.h"
+#include "SingleInstance.h"
+#include "SplashForm.h"
 #include "UrazData.h"
+#include "UrazForm.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QInputDialog>
-#include <QLabel>
+#include <QElapsedTimer>
 #include <QLibraryInfo>
-#include <QMainWindow>
-#include <QMessageBox>
+#include <QLocale>
+#include <QThread>
 #include <QTranslator>
 
 #include <memory>
 
 namespace {
 
-const QString ApplicationTitle = QStringLiteral("Zuvezodu doded");
-
-bool askYesNo(const QString &question)
+// Keeps the splash window up for at least `milliseconds` while events run.
+void showSplashFor(int milliseconds)
 {
-    return QMessageBox::question(nullptr, QStringLiteral("Potvrzení"), question) == QMessageBox::Yes;
-}
-
-QString askFirstCompanyName()
-{
-    return QInputDialog::getText(nullptr, QStringLiteral("Před prvním spuštěním zadejte název firmy"),
-                                 QStringLiteral("Zapište název firmy"));
-}
-
-// Opens the company remembered as the last one, creating the first company
-// when there is none or its folder is gone. Gives the window caption.
-QString openCurrentCompany(TUrazData &data, FirmRegistry &registry)
-{
-    QString folder = registry.lastFirmPath();
-    if (folder.isEmpty() || !QFileInfo(data.companyFolderPath(folder)).isDir()) {
-        folder = registry.CreateFirstFirm(askFirstCompanyName(), askYesNo);
-        registry.setLastFirmPath(folder);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(20);
     }
-    const DatabaseServerSettings server = registry.databaseSettings();
-    data.setDatabaseServer(server.protocol, server.hostName, server.user, server.password);
-    data.ConnectDatabases(folder);
-    TFirm firm;
-    LoadFirm(firm, registry.firmIniPath(folder));
-    return QStringLiteral("Trelvo - %1 (%2%3)").arg(firm.name, QDir::toNativeSeparators(data.dataFolder()), folder);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    TrelvoApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trelvo"));
-    QApplication::setApplicationDisplayName(ApplicationTitle);
+    QApplication::setOrganizationName(QStringLiteral("Kavrin"));
+    // The application title is the caption of the program's message boxes;
+    // it is not set as the display name, which would be appended to every
+    // window caption here.
     QApplication::setApplicationVersion(QStringLiteral(TRELVO_VERSION));
 
+    // Qt's own Czech texts: "Ano", "Ne", "Storno" on the standard buttons.
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    InstallHints(app);
+
+    const QString dataFolder = DefaultDataFolder();
+    SingleInstance instance(SingleInstance::serverNameFor(dataFolder));
+
+    TSplashForm splash;
+    splash.show();
+    QCoreApplication::processEvents();
+
+    if (instance.handOver()) {
+        // The running program has come to the front; this start ends.
+        showSplashFor(700);
+        return 0;
+    }
+    instance.listen();
 
     std::unique_ptr<TUrazData> data;
     try {
-        data = std::make_unique<TUrazData>();
+        data = std::make_unique<TUrazData>(dataFolder);
     } catch (const TrelvoError &error) {
-        QMessageBox::critical(nullptr, ApplicationTitle, error.message());
+        splash.hide();
+        ShowError(nullptr, error.message());
         return 1;
     }
-    data->trace.onWriteFailure = [](const QString &message) {
-        QMessageBox::warning(nullptr, ApplicationTitle, message);
-    };
+    data->trace.onWriteFailure = [](const QString &message) { Notice(nullptr, message); };
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Trelvo"));
-    window.resize(800, 560);
-    auto *label = new QLabel(&window);
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
+    TUrazForm window(*data);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TUrazForm::bringToFront);
+    EndOnTerminationSignals(&window);
+    // The database engine installs its own handlers when it opens a database.
+    data->onCompanyConnected = [&window] { EndOnTerminationSignals(&window); };
+
+    splash.hide();
     window.show();
-
-    FirmRegistry registry(data->dataFolder());
-    try {
-        window.setWindowTitle(openCurrentCompany(*data, registry));
-        label->setText(QStringLiteral("Databáze firmy je otevřena."));
-    } catch (const TrelvoError &error) {
-        // The window opens anyway; the user can close it or try another company.
-        label->setText(QStringLiteral("Databázi firmy se nepodařilo otevřít."));
-        QMessageBox::critical(&window, ApplicationTitle, error.message());
-    }
-    return app.exec();
+    const int result = app.exec();
+    return result;
 }

@@ -1,0 +1,113 @@
+#include "Pages.h"
+
+#include "Connection.h"
+#include "ResultSetModel.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+FixedListPage::FixedListPage(const QString &statement, QWidget *parent)
+    : QWidget(parent), m_statement(statement), m_grid(new QTableView(this)), m_model(new ResultSetModel(this)),
+      m_sorted(new QSortFilterProxyModel(this))
+{
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(Qt::EditRole);
+    m_grid->setModel(m_sorted);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setSortingEnabled(true);
+    m_grid->horizontalHeader()->setSortIndicatorShown(true);
+    m_grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
+    // The selected cell navy with yellow text, every other cell in the window colour.
+    m_grid->setStyleSheet(QStringLiteral(
+        "QTableView { background: palette(base); color: black; selection-background-color: rgb(0, 0, 128);"
+        " selection-color: yellow; }"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_grid);
+}
+
+void FixedListPage::reopen(Connection &connection)
+{
+    close();
+    m_model->setResult(connection.select(m_statement));
+}
+
+void FixedListPage::close()
+{
+    m_model->clear();
+}
+
+void FixedListPage::setColumnWidths(int width)
+{
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        m_grid->setColumnWidth(column, width);
+}
+
+PendingPage::PendingPage(const QString &text, QWidget *parent) : QWidget(parent)
+{
+    auto *label = new QLabel(text, this);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+}
+
+CardIndexPage::CardIndexPage(QWidget *parent)
+    : PendingPage(QStringLiteral("Kartotéka zaměstnanců se připravuje."), parent)
+{
+}
+
+InjuryBookPage::InjuryBookPage(QWidget *parent)
+    : FixedListPage(QStringLiteral(
+          "SELECT DATUMURAZ, CASURAZ, OSOBNICISLO, JMENO, PRIJMENI, STREDISKO, EVIDENCNICISLO, NAROZEN, "
+          "DRUHPRACE, DRUHZRANENI, CASTTELA, LEKAR, REGISTROVANY, REGISTDNE, MISTOURAZU, PRVPOMOC, SVEDEK, "
+          "PROSETRIL, PRACNS, DATUM, IDZAMESTNANCE, ID, IDREG FROM URAZEVIDOVANY;"),
+          parent)
+{
+}
+
+RegisteredInjuriesPage::RegisteredInjuriesPage(QWidget *parent)
+    : FixedListPage(QStringLiteral(
+          "SELECT EVIDCISLO, IDZAM, PRIJMENI, JMENO, ZAMEST, MISTOURAZU, PRACOVISTE, CINNOST, ZENA, NAROZEN, "
+          "STATNIPRISLUSNOST, PROFESE, VZTAHROK, VZTAHMES, EXTERNI, KVALIFIKACE, POJISTOVNATEXT, DATUMURAZ, "
+          "CASURAZ, ZACATEKSMENY, ZRANENOOSOB, DRUHZRANENI, CASTTELA, SMRTELNY, DATUMZAPISU, SVEDEK, ZASTODBOR, "
+          "ID FROM URAZREGISTROVANY;"),
+          parent)
+{
+}
+
+SchoolInjuriesPage::SchoolInjuriesPage(QWidget *parent)
+    : FixedListPage(QStringLiteral(
+          "SELECT EVIDCISLO, VYKONAVA, SKOLA, POJISTK, POJISTN, ZADOST, JMENO, PRIJMENI, NAROZEN, TRIDA, "
+          "ADRPULICE, ADRPOBEC, ADRPPSC, VYROZUM, DATUMURAZ, CASURAZ, MISTOURAZU, CASTTELA, ZDRZARIZ, SMRTELNY, "
+          "DATUMUMRT, CINNOST, PRICINA, PREVENTIV, DOZOR, DATUMZAPIS, SVEDEK, ZAMJMENO, ID FROM URAZZAKA;"),
+          parent)
+{
+}
+
+EmployeeOverviewPage::EmployeeOverviewPage(QWidget *parent)
+    : FixedListPage(QStringLiteral(
+          "SELECT OSOBNICISLO, JMENO, PRIJMENI, NAROZEN, RODNECISLO, STATNIPRISLUSNOST, ADRBULICE, ADRBOBEC, "
+          "ADRBPSC, NASTUP, PROPUSTEN, POJISTOVNAKOD, POJISTOVNATEXT, DATUMPORIZENI, STREDISKO, ID "
+          "FROM ZAMESTNANCI;"),
+          parent)
+{
+}
+
+DepartmentsPage::DepartmentsPage(QWidget *parent)
+    : FixedListPage(QStringLiteral(
+          "SELECT ID, NAME, ADRPULICE, ADRPOBEC, ADRPPSC, TELEFON, EMAIL, STRED_ID, PARENTID FROM STREDISKA;"),
+          parent)
+{
+}
+
+StatisticsPage::StatisticsPage(QWidget *parent)
+    : PendingPage(QStringLiteral("Statistika úrazů se připravuje."), parent)
+{
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+// The pages of the main window. Pages whose own work comes later show their
+// fixed list in a read-only grid, so the user sees the company's real data.
+
+#include <QString>
+#include <QWidget>
+
+class Connection;
+class QLabel;
+class QSortFilterProxyModel;
+class QTableView;
+class ResultSetModel;
+
+// A read-only, sortable grid over one fixed statement of the company database.
+class FixedListPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FixedListPage(const QString &statement, QWidget *parent = nullptr);
+
+    QString statement() const { return m_statement; }
+    // Runs the statement again and shows all its rows. Throws TrelvoError.
+    void reopen(Connection &connection);
+    // Shows no rows (no company is open).
+    void close();
+    // Every column of the grid gets `width` pixels.
+    void setColumnWidths(int width);
+
+    QTableView *grid() const { return m_grid; }
+    ResultSetModel *model() const { return m_model; }
+
+private:
+    QString m_statement;
+    QTableView *m_grid;
+    ResultSetModel *m_model;
+    QSortFilterProxyModel *m_sorted;
+};
+
+// A page whose work is not here yet: its caption only.
+class PendingPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PendingPage(const QString &text, QWidget *parent = nullptr);
+};
+
+class CardIndexPage : public PendingPage
+{
+    Q_OBJECT
+
+public:
+    explicit CardIndexPage(QWidget *parent = nullptr);
+};
+
+class InjuryBookPage : public FixedListPage
+{
+    Q_OBJECT
+
+public:
+    explicit InjuryBookPage(QWidget *parent = nullptr);
+};
+
+class RegisteredInjuriesPage : public FixedListPage
+{
+    Q_OBJECT
+
+public:
+    explicit RegisteredInjuriesPage(QWidget *parent = nullptr);
+};
+
+class SchoolInjuriesPage : public FixedListPage
+{
+    Q_OBJECT
+
+public:
+    explicit SchoolInjuriesPage(QWidget *parent = nullptr);
+};
+
+class EmployeeOverviewPage : public FixedListPage
+{
+    Q_OBJECT
+
+public:
+    explicit EmployeeOverviewPage(QWidget *parent = nullptr);
+};
+
+class DepartmentsPage : public FixedListPage
+{
+    Q_OBJECT
+
+public:
+    explicit DepartmentsPage(QWidget *parent = nullptr);
+};
+
+class StatisticsPage : public PendingPage
+{
+    Q_OBJECT
+
+public:
+    explicit StatisticsPage(QWidget *parent = nullptr);
+};
