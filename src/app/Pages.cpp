@@ -1,5 +1,7 @@
 #include "Pages.h"
 
+#include "CompanyLists.h"
+
 #include "Connection.h"
 #include "ResultSetModel.h"
 
@@ -64,46 +66,27 @@ CardIndexPage::CardIndexPage(QWidget *parent)
 }
 
 InjuryBookPage::InjuryBookPage(QWidget *parent)
-    : FixedListPage(QStringLiteral(
-          "SELECT DATUMURAZ, CASURAZ, OSOBNICISLO, JMENO, PRIJMENI, STREDISKO, EVIDENCNICISLO, NAROZEN, "
-          "DRUHPRACE, DRUHZRANENI, CASTTELA, LEKAR, REGISTROVANY, REGISTDNE, MISTOURAZU, PRVPOMOC, SVEDEK, "
-          "PROSETRIL, PRACNS, DATUM, IDZAMESTNANCE, ID, IDREG FROM URAZEVIDOVANY;"),
-          parent)
+    : FixedListPage(CompanyLists::InjuryBook, parent)
 {
 }
 
 RegisteredInjuriesPage::RegisteredInjuriesPage(QWidget *parent)
-    : FixedListPage(QStringLiteral(
-          "SELECT EVIDCISLO, IDZAM, PRIJMENI, JMENO, ZAMEST, MISTOURAZU, PRACOVISTE, CINNOST, ZENA, NAROZEN, "
-          "STATNIPRISLUSNOST, PROFESE, VZTAHROK, VZTAHMES, EXTERNI, KVALIFIKACE, POJISTOVNATEXT, DATUMURAZ, "
-          "CASURAZ, ZACATEKSMENY, ZRANENOOSOB, DRUHZRANENI, CASTTELA, SMRTELNY, DATUMZAPISU, SVEDEK, ZASTODBOR, "
-          "ID FROM URAZREGISTROVANY;"),
-          parent)
+    : FixedListPage(CompanyLists::RegisteredRecords, parent)
 {
 }
 
 SchoolInjuriesPage::SchoolInjuriesPage(QWidget *parent)
-    : FixedListPage(QStringLiteral(
-          "SELECT EVIDCISLO, VYKONAVA, SKOLA, POJISTK, POJISTN, ZADOST, JMENO, PRIJMENI, NAROZEN, TRIDA, "
-          "ADRPULICE, ADRPOBEC, ADRPPSC, VYROZUM, DATUMURAZ, CASURAZ, MISTOURAZU, CASTTELA, ZDRZARIZ, SMRTELNY, "
-          "DATUMUMRT, CINNOST, PRICINA, PREVENTIV, DOZOR, DATUMZAPIS, SVEDEK, ZAMJMENO, ID FROM URAZZAKA;"),
-          parent)
+    : FixedListPage(CompanyLists::SchoolRecords, parent)
 {
 }
 
 EmployeeOverviewPage::EmployeeOverviewPage(QWidget *parent)
-    : FixedListPage(QStringLiteral(
-          "SELECT OSOBNICISLO, JMENO, PRIJMENI, NAROZEN, RODNECISLO, STATNIPRISLUSNOST, ADRBULICE, ADRBOBEC, "
-          "ADRBPSC, NASTUP, PROPUSTEN, POJISTOVNAKOD, POJISTOVNATEXT, DATUMPORIZENI, STREDISKO, ID "
-          "FROM ZAMESTNANCI;"),
-          parent)
+    : FixedListPage(CompanyLists::EmployeeOverview, parent)
 {
 }
 
 DepartmentsPage::DepartmentsPage(QWidget *parent)
-    : FixedListPage(QStringLiteral(
-          "SELECT ID, NAME, ADRPULICE, ADRPOBEC, ADRPPSC, TELEFON, EMAIL, STRED_ID, PARENTID FROM STREDISKA;"),
-          parent)
+    : FixedListPage(CompanyLists::Departments, parent)
 {
 }
 

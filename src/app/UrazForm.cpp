@@ -1,5 +1,7 @@
 #include "UrazForm.h"
 
+#include "PreviewForm.h"
+
 #include "AboutBox.h"
 #include "DrawnTabBar.h"
 #include "Error.h"
@@ -53,6 +55,7 @@ TUrazForm::TUrazForm(TUrazData &data, QWidget *parent)
 
     buildActions();
     buildMenus();
+    connectLaterActions();
 
     m_tabBar = new DrawnTabBar(DrawnTabBar::Variant::MainPages, true);
     m_pageControl = new PageControl(m_tabBar, this);
@@ -213,10 +216,18 @@ void TUrazForm::buildMenus()
 
 void TUrazForm::connectLaterActions()
 {
-    // Nothing is connected yet. The blank forms (ZaznamPrintEmpty,
-    // RegPrintEmpty, SKUrazPrintEmpty, PrintHlZmenEmpty), the code-list
-    // editors (injuryCodesItem, bodyPartsItem, insurersItem) and the code-list
-    // import (codeListUpdateItem) are wired here once their windows exist.
+    // The empty paper forms, each in its modal preview.
+    const QList<QPair<const char *, InjuryDocument>> blankForms = {
+        {"ZaznamPrintEmpty", InjuryDocument::BookEntry},
+        {"RegPrintEmpty", InjuryDocument::RegisteredRecord},
+        {"SKUrazPrintEmpty", InjuryDocument::SchoolRecord},
+        {"PrintHlZmenEmpty", InjuryDocument::ChangeReport},
+    };
+    for (const auto &[name, document] : blankForms) {
+        QAction *blankForm = action(QLatin1String(name));
+        ConnectBlankFormAction(blankForm, document, this);
+        blankForm->setEnabled(true);
+    }
 }
 
 FixedListPage *TUrazForm::bookList() const

@@ -230,13 +230,13 @@ private slots:
         QTest::newRow("SetupAction") << "SetupAction" << "Nastavení programu" << "Nastavení programu" << true;
         QTest::newRow("AddUraz") << "AddUraz" << "Přeregistrovat úraz" << "Registrovat záznam" << false;
         QTest::newRow("RegPrintEmpty") << "RegPrintEmpty" << "Tisk registračního formuláře"
-                                       << "Náhled a tisk prázdného registračního formuláře" << false;
+                                       << "Náhled a tisk prázdného registračního formuláře" << true;
         QTest::newRow("ZaznamPrintEmpty") << "ZaznamPrintEmpty" << "Tisk formuláře"
-                                          << "Náhled a tisk prázdného formuláře" << false;
+                                          << "Náhled a tisk prázdného formuláře" << true;
         QTest::newRow("SKUrazPrintEmpty") << "SKUrazPrintEmpty" << "Tisk formuláře"
-                                          << "Náhled a tisk prázdného formuláře" << false;
+                                          << "Náhled a tisk prázdného formuláře" << true;
         QTest::newRow("PrintHlZmenEmpty") << "PrintHlZmenEmpty" << "Tisk formuláře hlášení změn"
-                                          << "Tisk formuláře hlášení změn" << false;
+                                          << "Tisk formuláře hlášení změn" << true;
         QTest::newRow("DeleteMAn") << "DeleteMAn" << "Odstranit zaměstnance" << "Odstranit zaměstnace" << false;
         QTest::newRow("FirmSetting") << "FirmSetting" << "Nastavení firmy" << "" << false;
     }
