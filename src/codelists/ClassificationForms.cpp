@@ -1,0 +1,166 @@
+#include "ClassificationForms.h"
+
+#include "Connection.h"
+#include "MessageBoxes.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor MarkBackground(255, 255, 160);
+
+} // namespace
+
+TClassificationForm::TClassificationForm(const ClassificationKind &kind, QWidget *parent)
+    : QDialog(parent), m_kind(kind)
+{
+    setWindowTitle(kind.caption);
+    resize(640, 520);
+
+    m_view = new QTreeWidget(this);
+    m_view->setHeaderHidden(true);
+    m_view->setColumnCount(1);
+    m_view->setRootIsDecorated(true);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setUniformRowHeights(true);
+    m_view->setMouseTracking(true);  // hot tracking
+    m_view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_view->header()->setStretchLastSection(false);
+
+    m_code = new QLineEdit(this);
+    m_name = new QLineEdit(this);
+    m_search = new QLineEdit(this);
+    m_searchButton = new QPushButton(QStringLiteral("Hledat"), this);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_close = new QPushButton(QStringLiteral("Zavřít"), this);
+    m_ok->setEnabled(false);
+    m_ok->setDefault(true);
+
+    auto *fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Kód"), m_code);
+    fields->addRow(QStringLiteral("Název"), m_name);
+    auto *searchRow = new QHBoxLayout;
+    searchRow->addWidget(m_search, 1);
+    searchRow->addWidget(m_searchButton);
+    fields->addRow(QStringLiteral("Hledat"), searchRow);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    connect(m_view, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current, QTreeWidgetItem *) { nodeSelected(current); });
+    connect(m_view, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item, int) { nodeSelected(item); });
+    connect(m_searchButton, &QPushButton::clicked, this, &TClassificationForm::search);
+    connect(m_search, &QLineEdit::returnPressed, this, &TClassificationForm::search);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TClassificationForm::prepare(Connection &connection, const QString &code, const QString &name)
+{
+    m_tree.build(LoadClassification(connection, m_kind), m_kind.rule);
+    buildView();
+    m_code->setText(code);
+    m_name->setText(name);
+    m_code->setFocus();
+    if (!code.isEmpty())
+        mark(code);
+}
+
+void TClassificationForm::buildView()
+{
+    m_building = true;
+    m_view->setUpdatesEnabled(false);
+    m_view->clear();
+    m_items.clear();
+    m_marked.clear();
+    const QList<ClassificationNode> &nodes = m_tree.nodes();
+    m_items.resize(nodes.size());
+    // Rows come parents first, so every parent's item exists before its children.
+    for (int i = 0; i < nodes.size(); ++i) {
+        const ClassificationNode &node = nodes.at(i);
+        QTreeWidgetItem *item = node.parent < 0 ? new QTreeWidgetItem(m_view)
+                                                : new QTreeWidgetItem(m_items.at(node.parent));
+        item->setText(0, node.caption);
+        item->setData(0, Qt::UserRole, i);
+        m_items[i] = item;
+    }
+    m_view->setUpdatesEnabled(true);
+    m_building = false;
+}
+
+void TClassificationForm::nodeSelected(QTreeWidgetItem *item)
+{
+    if (m_building || !item)
+        return;
+    const int node = item->data(0, Qt::UserRole).toInt();
+    const ClassificationRow &row = m_tree.rows().at(node);
+    m_code->setText(SelectedCode(m_kind, row));
+    m_name->setText(row.name);
+    item->setExpanded(true);
+    m_ok->setEnabled(true);
+}
+
+void TClassificationForm::search()
+{
+    m_ok->setEnabled(false);
+    mark(m_search->text());
+}
+
+void TClassificationForm::mark(const QString &text)
+{
+    for (int node : std::as_const(m_marked)) {
+        QTreeWidgetItem *item = m_items.at(node);
+        item->setBackground(0, QBrush());
+        QFont font = item->font(0);
+        font.setBold(false);
+        item->setFont(0, font);
+    }
+    m_marked = m_tree.search(text);
+    for (int node : std::as_const(m_marked)) {
+        QTreeWidgetItem *item = m_items.at(node);
+        for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
+            parent->setExpanded(true);
+        item->setBackground(0, MarkBackground);
+        QFont font = item->font(0);
+        font.setBold(true);
+        item->setFont(0, font);
+    }
+    if (!m_marked.isEmpty())
+        m_view->scrollToItem(m_items.at(m_marked.first()));
+}
+
+CodeAndName TClassificationForm::result() const
+{
+    return {m_code->text(), m_name->text()};
+}
+
+std::optional<CodeAndName> TClassificationForm::pick(const ClassificationKind &kind, QWidget *parent,
+                                                     const QString &code, const QString &name)
+{
+    TClassificationForm form(kind, parent);
+    try {
+        form.prepare(CommonConnection(), code, name);
+    } catch (const TrelvoError &error) {
+        ShowError(parent, error.message());
+        return std::nullopt;
+    }
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form.result();
+}
