@@ -112,8 +112,24 @@ void CodeListEditor::save()
                                     {m_table, name, m_rows.at(m_current).at(0).toInt()});
     }
     m_connection.change([&] { m_connection.execute(sql); });
+    const QString savedCode = m_fields.at(0);
+    const QString savedId = inserting || m_insurers ? QString() : m_rows.at(m_current).at(0);
+    const QString savedName = m_insurers ? QString() : m_fields.at(0);
     m_insertMode = false;
     read();
+    // The saved row stays current, so that "OK" right after a save hands back
+    // the row just saved and not whichever row the list begins with.
+    int saved = -1;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const QStringList &row = m_rows.at(i);
+        if (m_insurers ? row.at(0) == savedCode
+                       : (!savedId.isEmpty() ? row.at(0) == savedId
+                                             : row.at(1) == savedName
+                                                   && (saved < 0 || row.at(0).toInt() > m_rows.at(saved).at(0).toInt())))
+            saved = i;
+    }
+    if (saved >= 0)
+        m_current = saved;
     showCurrent();
 }
 

@@ -62,8 +62,8 @@ public:
     void last() { moveTo(rowCount() - 1); }
 
     void add();
-    // Inserts or changes the row and commits, then reopens the list on its
-    // first row. When the database refuses, throws TrelvoError and changes
+    // Inserts or changes the row and commits, then reads the list again with
+    // the saved row current. When the database refuses, throws TrelvoError and changes
     // nothing: the editing state, insert mode and the typed texts stay.
     void save();
     void cancel();
