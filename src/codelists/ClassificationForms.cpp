@@ -32,7 +32,8 @@ TClassificationForm::TClassificationForm(const ClassificationKind &kind, QWidget
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setUniformRowHeights(true);
     m_view->setMouseTracking(true);  // hot tracking
-    m_view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the captions once per build or search; sizing to contents on
+    // every change of an item would make a search over many nodes slow.
     m_view->header()->setStretchLastSection(false);
 
     m_code = new QLineEdit(this);
@@ -100,6 +101,7 @@ void TClassificationForm::buildView()
         item->setData(0, Qt::UserRole, i);
         m_items[i] = item;
     }
+    m_view->resizeColumnToContents(0);
     m_view->setUpdatesEnabled(true);
     m_building = false;
 }
@@ -124,23 +126,27 @@ void TClassificationForm::search()
 
 void TClassificationForm::mark(const QString &text)
 {
+    // Redrawing waits until every node is marked: a search may mark hundreds.
+    m_view->setUpdatesEnabled(false);
+    QFont bold = m_view->font();
+    bold.setBold(true);
     for (int node : std::as_const(m_marked)) {
         QTreeWidgetItem *item = m_items.at(node);
-        item->setBackground(0, QBrush());
-        QFont font = item->font(0);
-        font.setBold(false);
-        item->setFont(0, font);
+        item->setData(0, Qt::BackgroundRole, QVariant());
+        item->setData(0, Qt::FontRole, QVariant());
     }
     m_marked = m_tree.search(text);
     for (int node : std::as_const(m_marked)) {
         QTreeWidgetItem *item = m_items.at(node);
-        for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
-            parent->setExpanded(true);
+        for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent()) {
+            if (!parent->isExpanded())
+                parent->setExpanded(true);
+        }
         item->setBackground(0, MarkBackground);
-        QFont font = item->font(0);
-        font.setBold(true);
-        item->setFont(0, font);
+        item->setFont(0, bold);
     }
+    m_view->resizeColumnToContents(0);
+    m_view->setUpdatesEnabled(true);
     if (!m_marked.isEmpty())
         m_view->scrollToItem(m_items.at(m_marked.first()));
 }
