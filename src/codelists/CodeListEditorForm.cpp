@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -83,6 +84,9 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
         connect(action, &QAction::triggered, this, [this, i] { trigger(Action(i)); });
         m_actions.append(action);
         m_toolbar->addAction(action);
+        // "Uložit změny" has no hint; a tool button would show its text instead.
+        if (specs[i].hint[0] == '\0')
+            m_toolbar->widgetForAction(action)->installEventFilter(this);
     }
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
@@ -102,6 +106,13 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
     layout->addWidget(m_grid, 1);
     layout->addLayout(fields);
     layout->addLayout(buttons);
+}
+
+bool TCodeListEditorForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip)
+        return true;
+    return QDialog::eventFilter(watched, event);
 }
 
 void TCodeListEditorForm::prepare(Connection &connection, const QString &value)

@@ -58,6 +58,7 @@ public:
 
     void accept() override;
     void reject() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 protected:
     TCodeListEditorForm(const QString &table, const QStringList &fieldLabels, const QStringList &columnTitles,

@@ -99,6 +99,10 @@ void TPSCForm::prepare(Connection &connection, const QString &psc, const QString
 {
     m_list.load(connection);
     m_model->reset();
+    // With an empty list the caller's own values stay in the fields, so "Ok"
+    // cannot blank the caller's postcode and town.
+    m_psc->setText(psc);
+    m_town->setText(town);
     m_list.open(psc, town);
     showCurrent();
 }

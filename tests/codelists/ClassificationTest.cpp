@@ -1,6 +1,7 @@
 #include "ClassificationForms.h"
 #include "ClassificationTree.h"
 #include "CodeListTestSupport.h"
+#include "MessageBoxes.h"
 #include "TestMain.h"
 #include "TestSupport.h"
 
@@ -156,6 +157,16 @@ private slots:
         } else {
             QVERIFY(!picked.has_value());
         }
+    }
+
+    void missingTableIsReportedAndNothingOpens()
+    {
+        OpenCompany company;
+        ScriptedResponder responder;
+        company.common().change([&] { company.common().execute("DROP TABLE OKEC;"); });
+        QVERIFY(!TOkecForm::Open(nullptr, "01", "Zemědělství").has_value());
+        QCOMPARE(responder.shown.size(), 1);
+        QCOMPARE(responder.shown.at(0).kind, MessageKind::Error);
     }
 
     void okecCodeIsCutToSixCharacters()

@@ -140,6 +140,16 @@ private slots:
         QCOMPARE(form.result().psc, QString("293 01"));
     }
 
+    void emptyListKeepsTheCallersValues()
+    {
+        OpenCompany company;
+        FillTable(company.common(), "PSC", {"PSC", "OBEC"}, {});
+        TPSCForm form;
+        form.prepare(company.common(), "123 45", "Lhota");
+        QCOMPARE(form.result().psc, QString("123 45"));
+        QCOMPARE(form.result().obec, QString("Lhota"));
+    }
+
     void pickerReturnsNothingWhenCancelled()
     {
         OpenCompany company;
