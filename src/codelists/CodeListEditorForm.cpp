@@ -64,8 +64,8 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
     }
 
     // Toolbar order and hints of the editing actions.
-    struct Spec { const char *text; const char *hint; QStyle::StandardPixmap icon; };
-    const Spec specs[ActionCount] = {
+    struct ActionInfo { const char *text; const char *hint; QStyle::StandardPixmap icon; };
+    const ActionInfo infos[ActionCount] = {
         {"První záznam", "První Záznam", QStyle::SP_MediaSkipBackward},
         {"Předchozí záznam", "Předchozí záznam", QStyle::SP_MediaSeekBackward},
         {"Další záznam", "Další záznam", QStyle::SP_MediaSeekForward},
@@ -79,13 +79,13 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
     m_toolbar = new QToolBar(this);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (int i = 0; i < ActionCount; ++i) {
-        auto *action = new QAction(style()->standardIcon(specs[i].icon), QString::fromUtf8(specs[i].text), this);
-        action->setToolTip(QString::fromUtf8(specs[i].hint));
+        auto *action = new QAction(style()->standardIcon(infos[i].icon), QString::fromUtf8(infos[i].text), this);
+        action->setToolTip(QString::fromUtf8(infos[i].hint));
         connect(action, &QAction::triggered, this, [this, i] { trigger(Action(i)); });
         m_actions.append(action);
         m_toolbar->addAction(action);
         // "Uložit změny" has no hint; a tool button would show its text instead.
-        if (specs[i].hint[0] == '\0')
+        if (infos[i].hint[0] == '\0')
             m_toolbar->widgetForAction(action)->installEventFilter(this);
     }
 
