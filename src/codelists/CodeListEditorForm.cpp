@@ -52,6 +52,9 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->verticalHeader()->hide();
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
    
     auto *fields = new QFormLayout;
@@ -93,7 +96,6 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_toolbar);
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
     if (withCancelButton) {
@@ -105,6 +107,7 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addLayout(fields);
+    layout->addWidget(m_toolbar);
     layout->addLayout(buttons);
 }
 

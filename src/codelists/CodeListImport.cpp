@@ -182,13 +182,14 @@ const QList<ImportTargetInfo> &ImportTargets()
 {
     static const QList<ImportTargetInfo> targets = {
         {ImportTarget::CzNace, QStringLiteral("CZ-NACE"), QStringLiteral("CZNACE"),
-         {QStringLiteral("KODCZNACE"), QStringLiteral("NAZEV")}},
+         {QStringLiteral("KODCZNACE"), QStringLiteral("NAZEV")}, {QStringLiteral("Kód"), QStringLiteral("Název")}},
         {ImportTarget::CzIsco, QStringLiteral("CZ-ISCO"), QStringLiteral("CZISCO"),
-         {QStringLiteral("KODCZISCO"), QStringLiteral("NAZEV")}},
+         {QStringLiteral("KODCZISCO"), QStringLiteral("NAZEV")}, {QStringLiteral("Kód"), QStringLiteral("Název")}},
         {ImportTarget::Okec, QStringLiteral("OKEČ"), QStringLiteral("OKEC"),
-         {QStringLiteral("KODOKEC"), QStringLiteral("NAZEV")}},
+         {QStringLiteral("KODOKEC"), QStringLiteral("NAZEV")}, {QStringLiteral("Kód"), QStringLiteral("Název")}},
         {ImportTarget::Psc, QStringLiteral("PSČ"), QStringLiteral("PSC"),
-         {QStringLiteral("PSC"), QStringLiteral("OBEC"), QStringLiteral("POSTA"), QStringLiteral("OKRES")}},
+         {QStringLiteral("PSC"), QStringLiteral("OBEC"), QStringLiteral("POSTA"), QStringLiteral("OKRES")},
+         {QStringLiteral("PSČ"), QStringLiteral("Obec"), QStringLiteral("Pošta"), QStringLiteral("Okres")}},
     };
     return targets;
 }

@@ -31,6 +31,7 @@ struct ImportTargetInfo
     QString caption;      // shown to the user
     QString table;
     QStringList columns;  // the table's columns in insert order
+    QStringList titles;   // their titles for the user
 };
 
 const QList<ImportTargetInfo> &ImportTargets();

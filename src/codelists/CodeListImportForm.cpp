@@ -48,6 +48,7 @@ TCodeListImportForm::TCodeListImportForm(Connection &connection, QWidget *parent
     m_preview = new QTableWidget(this);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->verticalHeader()->hide();
+    m_preview->setWordWrap(false);
     m_preview->horizontalHeader()->setStretchLastSection(true);
 
     m_replace = new QPushButton(QStringLiteral("Nahradit číselník"), this);
@@ -131,7 +132,7 @@ void TCodeListImportForm::showPreview()
     text += QStringLiteral(" Prvních %1 řádků:").arg(qMin(PreviewRows, int(m_list->rows.size())));
     m_summary->setText(text);
     m_preview->setColumnCount(int(info.columns.size()));
-    m_preview->setHorizontalHeaderLabels(info.columns);
+    m_preview->setHorizontalHeaderLabels(info.titles);
     const int rows = qMin(PreviewRows, int(m_list->rows.size()));
     m_preview->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {

@@ -49,6 +49,7 @@ TDBListView::TDBListView(const QString &caption, QWidget *parent) : QDialog(pare
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->verticalHeader()->hide();
+    m_grid->setWordWrap(false);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
     const int widths[] = {66, 70, 70, 70, 90};
