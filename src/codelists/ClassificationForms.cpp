@@ -2,15 +2,12 @@
 
 #include "Connection.h"
 #include "MessageBoxes.h"
+#include "ui_ClassificationForm.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -19,49 +16,21 @@ const QColor MarkBackground(255, 255, 160);
 } // namespace
 
 TClassificationForm::TClassificationForm(const ClassificationKind &kind, QWidget *parent)
-    : QDialog(parent), m_kind(kind)
+    : QDialog(parent), m_kind(kind), m_ui(std::make_unique<Ui::ClassificationForm>())
 {
+    m_ui->setupUi(this);
     setWindowTitle(kind.caption);
-    resize(640, 520);
-
-    m_view = new QTreeWidget(this);
-    m_view->setHeaderHidden(true);
-    m_view->setColumnCount(1);
-    m_view->setRootIsDecorated(true);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setUniformRowHeights(true);
+    m_view = m_ui->tree;
+    m_code = m_ui->code;
+    m_name = m_ui->name;
+    m_search = m_ui->search;
+    m_searchButton = m_ui->searchButton;
+    m_ok = m_ui->ok;
+    m_close = m_ui->close;
     m_view->setMouseTracking(true);  // hot tracking
     // Sized to the captions once per build or search; sizing to contents on
     // every change of an item would make a search over many nodes slow.
     m_view->header()->setStretchLastSection(false);
-
-    m_code = new QLineEdit(this);
-    m_name = new QLineEdit(this);
-    m_search = new QLineEdit(this);
-    m_searchButton = new QPushButton(QStringLiteral("Hledat"), this);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_close = new QPushButton(QStringLiteral("Zavřít"), this);
-    m_ok->setEnabled(false);
-    m_ok->setDefault(true);
-
-    auto *fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Kód"), m_code);
-    fields->addRow(QStringLiteral("Název"), m_name);
-    auto *searchRow = new QHBoxLayout;
-    searchRow->addWidget(m_search, 1);
-    searchRow->addWidget(m_searchButton);
-    fields->addRow(QStringLiteral("Hledat"), searchRow);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_close);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_view, 1);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
 
     connect(m_view, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current, QTreeWidgetItem *) { nodeSelected(current); });
@@ -150,6 +119,8 @@ void TClassificationForm::mark(const QString &text)
     if (!m_marked.isEmpty())
         m_view->scrollToItem(m_items.at(m_marked.first()));
 }
+
+TClassificationForm::~TClassificationForm() = default;
 
 CodeAndName TClassificationForm::result() const
 {

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 
 class QLineEdit;
@@ -15,12 +16,17 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace Ui {
+class ClassificationForm;
+}
+
 class TClassificationForm : public QDialog
 {
     Q_OBJECT
 
 public:
     TClassificationForm(const ClassificationKind &kind, QWidget *parent = nullptr);
+    ~TClassificationForm() override;
 
     // Reads the table and builds the tree, puts the caller's code and name
     // into the fields and marks the nodes holding the code. Throws TrelvoError.
@@ -53,6 +59,7 @@ private:
     void nodeSelected(QTreeWidgetItem *item);
 
     const ClassificationKind &m_kind;
+    std::unique_ptr<Ui::ClassificationForm> m_ui;
     ClassificationTree m_tree;
     QList<QTreeWidgetItem *> m_items;
     QList<int> m_marked;
