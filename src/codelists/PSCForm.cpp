@@ -4,16 +4,13 @@
 #include "Connection.h"
 #include "MessageBoxes.h"
 
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
+#include "ui_PSCForm.h"
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 int PostcodeModel::rowCount(const QModelIndex &parent) const
 {
@@ -40,19 +37,16 @@ QVariant PostcodeModel::headerData(int section, Qt::Orientation orientation, int
     return section >= 0 && section < PostcodeList::ColumnCount ? QString::fromUtf8(titles[section]) : QString();
 }
 
-TPSCForm::TPSCForm(QWidget *parent) : QDialog(parent)
+TPSCForm::TPSCForm(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::PSCForm>())
 {
-    setWindowTitle(QStringLiteral("PSC Obce"));
-    resize(560, 480);
+    m_ui->setupUi(this);
+    m_grid = m_ui->grid;
+    m_search = m_ui->search;
+    m_psc = m_ui->psc;
+    m_town = m_ui->town;
 
     m_model = new PostcodeModel(m_list, this);
-    m_grid = new QTableView(this);
     m_grid->setModel(m_model);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->hide();
-    m_grid->setWordWrap(false);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->horizontalHeader()->setSectionsClickable(true);
@@ -62,31 +56,8 @@ TPSCForm::TPSCForm(QWidget *parent) : QDialog(parent)
         m_grid->setColumnWidth(column, widths[column]);
     m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
 
-    m_search = new QLineEdit(this);
-    m_psc = new QLineEdit(this);
-    m_town = new QLineEdit(this);
-
-    auto *searchRow = new QHBoxLayout;
-    searchRow->addWidget(new QLabel(QStringLiteral("Najít obec:"), this));
-    searchRow->addWidget(m_search, 1);
-
-    auto *fields = new QFormLayout;
-    fields->addRow(QStringLiteral("PSČ:"), m_psc);
-    fields->addRow(QStringLiteral("Obec:"), m_town);
-
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(searchRow);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(fields);
-    layout->addWidget(buttons);
-
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_ui->ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &TPSCForm::sortByColumn);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current, const QModelIndex &) { gridMoved(current); });
@@ -139,6 +110,8 @@ void TPSCForm::sortByColumn(int column)
     m_grid->horizontalHeader()->setSortIndicator(column, Qt::AscendingOrder);
     showCurrent();
 }
+
+TPSCForm::~TPSCForm() = default;
 
 PostcodeAndTown TPSCForm::result() const
 {

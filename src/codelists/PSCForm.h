@@ -8,12 +8,17 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 
 class Connection;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+
+namespace Ui {
+class PSCForm;
+}
 
 struct PostcodeAndTown
 {
@@ -42,6 +47,7 @@ class TPSCForm : public QDialog
 
 public:
     explicit TPSCForm(QWidget *parent = nullptr);
+    ~TPSCForm() override;
 
     // Reads the list and finds the caller's town (else postcode). Throws TrelvoError.
     void prepare(Connection &connection, const QString &psc, const QString &town);
@@ -61,6 +67,7 @@ private:
     void showCurrent();
     void gridMoved(const QModelIndex &current);
 
+    std::unique_ptr<Ui::PSCForm> m_ui;
     PostcodeList m_list;
     PostcodeModel *m_model;
     QTableView *m_grid;
