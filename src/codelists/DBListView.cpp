@@ -4,13 +4,13 @@
 #include "Connection.h"
 #include "MessageBoxes.h"
 
-#include <QHBoxLayout>
+#include "ui_DBListView.h"
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 int EmployeeModel::rowCount(const QModelIndex &parent) const
 {
@@ -37,41 +37,23 @@ QVariant EmployeeModel::headerData(int section, Qt::Orientation orientation, int
     return section >= 0 && section < EmployeeList::ColumnCount ? QString::fromUtf8(titles[section]) : QString();
 }
 
-TDBListView::TDBListView(const QString &caption, QWidget *parent) : QDialog(parent)
+TDBListView::TDBListView(const QString &caption, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::DBListView>())
 {
+    m_ui->setupUi(this);
     setWindowTitle(caption);
-    resize(460, 420);
+    m_grid = m_ui->grid;
+    m_search = m_ui->search;
+    m_ok = m_ui->ok;
 
     m_model = new EmployeeModel(m_list, this);
-    m_grid = new QTableView(this);
     m_grid->setModel(m_model);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->hide();
-    m_grid->setWordWrap(false);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
     const int widths[] = {66, 70, 70, 70, 90};
     for (int column = 0; column < EmployeeList::ColumnCount; ++column)
         m_grid->setColumnWidth(column, widths[column]);
-
-    m_search = new QLineEdit(this);
-    auto *searchButton = new QPushButton(QStringLiteral("Hledat"), this);
-    searchButton->setToolTip(QStringLiteral("Hledat"));
-    searchButton->setAutoDefault(false);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setAutoDefault(false);
-
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(m_search, 1);
-    bottom->addWidget(searchButton);
-    bottom->addStretch(1);
-    bottom->addWidget(m_ok);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_grid, 1);
-    layout->addLayout(bottom);
+    QPushButton *searchButton = m_ui->searchButton;
 
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &TDBListView::sortByColumn);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -119,6 +101,8 @@ void TDBListView::search()
     if (m_list.search(m_search->text()))
         showCurrent();
 }
+
+TDBListView::~TDBListView() = default;
 
 int TDBListView::Open(QWidget *parent, const QString &caption, int id)
 {

@@ -8,10 +8,16 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 
+#include <memory>
+
 class Connection;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+
+namespace Ui {
+class DBListView;
+}
 
 class EmployeeModel : public QAbstractTableModel
 {
@@ -34,6 +40,7 @@ class TDBListView : public QDialog
 
 public:
     TDBListView(const QString &caption, QWidget *parent = nullptr);
+    ~TDBListView() override;
 
     // Reads the employees and makes `id` current. Throws TrelvoError.
     void prepare(Connection &company, int id);
@@ -51,6 +58,7 @@ public:
 private:
     void showCurrent();
 
+    std::unique_ptr<Ui::DBListView> m_ui;
     EmployeeList m_list;
     EmployeeModel *m_model;
     QTableView *m_grid;

@@ -1,32 +1,25 @@
 #include "SeznamForm.h"
 
-#include <QHBoxLayout>
+#include "ui_SeznamForm.h"
+
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
-TSeznamForm::TSeznamForm(const QStringList &texts, const QString &caption, QWidget *parent) : QDialog(parent)
+TSeznamForm::TSeznamForm(const QStringList &texts, const QString &caption, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::SeznamForm>())
 {
+    m_ui->setupUi(this);
     setWindowTitle(caption);
-    resize(320, 360);
-    m_list = new QListWidget(this);
+    m_list = m_ui->list;
+    m_ok = m_ui->ok;
     m_list->addItems(texts);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setEnabled(false);
-    m_ok->setDefault(true);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, [this] { m_ok->setEnabled(selectedIndex() >= 0); });
     connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
+
+TSeznamForm::~TSeznamForm() = default;
 
 int TSeznamForm::selectedIndex() const
 {

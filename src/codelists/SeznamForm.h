@@ -6,8 +6,14 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 class QListWidget;
 class QPushButton;
+
+namespace Ui {
+class SeznamForm;
+}
 
 class TSeznamForm : public QDialog
 {
@@ -16,6 +22,7 @@ class TSeznamForm : public QDialog
 public:
     TSeznamForm(const QStringList &texts, const QString &caption = QStringLiteral("Zvol položku"),
                 QWidget *parent = nullptr);
+    ~TSeznamForm() override;
 
     int selectedIndex() const;  // -1 when nothing is selected
     QListWidget *list() const { return m_list; }
@@ -25,6 +32,7 @@ public:
     static int Choose(QWidget *parent, const QStringList &texts, const QString &caption = QStringLiteral("Zvol položku"));
 
 private:
+    std::unique_ptr<Ui::SeznamForm> m_ui;
     QListWidget *m_list;
     QPushButton *m_ok;
 };
