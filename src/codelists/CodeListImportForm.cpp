@@ -3,18 +3,16 @@
 #include "Connection.h"
 #include "MessageBoxes.h"
 
+#include "ui_CodeListImportForm.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -23,52 +21,18 @@ const int PreviewRows = 10;
 } // namespace
 
 TCodeListImportForm::TCodeListImportForm(Connection &connection, QWidget *parent)
-    : QDialog(parent), m_connection(connection)
+    : QDialog(parent), m_connection(connection), m_ui(std::make_unique<Ui::CodeListImportForm>())
 {
-    setWindowTitle(QStringLiteral("Aktualizace číselníků"));
-    resize(640, 480);
-
-    m_target = new QComboBox(this);
+    m_ui->setupUi(this);
+    m_target = m_ui->target;
+    m_file = m_ui->file;
+    m_summary = m_ui->summary;
+    m_preview = m_ui->preview;
+    m_replace = m_ui->replace;
+    QPushButton *browse = m_ui->browse;
+    QPushButton *close = m_ui->close;
     for (const ImportTargetInfo &info : ImportTargets())
         m_target->addItem(info.caption, int(info.target));
-    m_file = new QLineEdit(this);
-    m_file->setReadOnly(true);
-    auto *browse = new QPushButton(QStringLiteral("Vybrat soubor…"), this);
-    auto *fileRow = new QHBoxLayout;
-    fileRow->addWidget(m_file, 1);
-    fileRow->addWidget(browse);
-
-    auto *help = new QLabel(QStringLiteral(
-        "Soubor stáhněte od vydavatele: číselník Českého statistického úřadu jako CSV (sloupce CHODNOTA a TEXT), "
-        "seznam PSČ České pošty uložený jako CSV, nebo CSV se sloupci kód a název."), this);
-    help->setWordWrap(true);
-
-    m_summary = new QLabel(this);
-    m_summary->setWordWrap(true);
-    m_preview = new QTableWidget(this);
-    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_preview->verticalHeader()->hide();
-    m_preview->setWordWrap(false);
-    m_preview->horizontalHeader()->setStretchLastSection(true);
-
-    m_replace = new QPushButton(QStringLiteral("Nahradit číselník"), this);
-    m_replace->setEnabled(false);
-    auto *close = new QPushButton(QStringLiteral("Zavřít"), this);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_replace);
-    buttons->addWidget(close);
-
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Číselník:"), m_target);
-    form->addRow(QStringLiteral("Soubor:"), fileRow);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(help);
-    layout->addLayout(form);
-    layout->addWidget(m_summary);
-    layout->addWidget(m_preview, 1);
-    layout->addLayout(buttons);
 
     connect(browse, &QPushButton::clicked, this, &TCodeListImportForm::chooseFile);
     connect(m_replace, &QPushButton::clicked, this, &TCodeListImportForm::replace);
@@ -79,6 +43,8 @@ TCodeListImportForm::TCodeListImportForm(Connection &connection, QWidget *parent
             loadFile(m_file->text());
     });
 }
+
+TCodeListImportForm::~TCodeListImportForm() = default;
 
 void TCodeListImportForm::setTarget(ImportTarget target)
 {

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <optional>
 
 class Connection;
@@ -16,12 +17,17 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
+namespace Ui {
+class CodeListImportForm;
+}
+
 class TCodeListImportForm : public QDialog
 {
     Q_OBJECT
 
 public:
     TCodeListImportForm(Connection &connection, QWidget *parent = nullptr);
+    ~TCodeListImportForm() override;
 
     // Reads and checks the file for the chosen list; shows what was read or
     // the reason why not. True when it can be used.
@@ -41,6 +47,7 @@ private:
     void showPreview();
 
     Connection &m_connection;
+    std::unique_ptr<Ui::CodeListImportForm> m_ui;
     std::optional<ImportedList> m_list;
     QComboBox *m_target;
     QLineEdit *m_file;
