@@ -1,5 +1,6 @@
 #include "CodeListEditor.h"
 #include "CodeListEditorForm.h"
+#include "CodeListMenu.h"
 #include "CodeListTestSupport.h"
 #include "MessageBoxes.h"
 #include "TestMain.h"
@@ -241,6 +242,39 @@ private slots:
         QCOMPARE(responder.shown.at(0).text, QString("Opravdu chcete vymazat tento záznam?"));
         QCOMPARE(insurerName(company.common(), "213") == "<none>", yes);
         QCOMPARE(form.editor().rowCount(), yes ? 6 : 7);
+    }
+
+    void menuEntriesOpenTheirEditors_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("Databáze zranění") << 0 << "Databáze zranění" << "ZRANENI";
+        QTest::newRow("Databáze části těla") << 1 << "Části těla" << "CASTITELA";
+        QTest::newRow("Zdravotní pojišťovny") << 2 << "Zdravotní pojišťovny" << "ZDRAVPOJ";
+    }
+
+    void menuEntriesOpenTheirEditors()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, caption);
+        QFETCH(QString, table);
+        OpenCompany company;
+        QString shownCaption;
+        QString shownTable;
+        bool browsing = false;
+        WhenDialogShows([&](QDialog *dialog) {
+            auto *form = qobject_cast<TCodeListEditorForm *>(dialog);
+            shownCaption = dialog->windowTitle();
+            shownTable = form->editor().table();
+            browsing = !form->editor().editing() && form->action(TCodeListEditorForm::Add)->isEnabled();
+            dialog->reject();
+        });
+        void (*const entries[])(QWidget *) = {OpenInjuryKindsEditor, OpenBodyPartsEditor, OpenInsurersEditor};
+        entries[entry](nullptr);
+        QCOMPARE(shownCaption, caption);
+        QCOMPARE(shownTable, table);
+        QVERIFY(browsing);
     }
 
     void nameListDialogResults_data()
