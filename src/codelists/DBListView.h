@@ -1,0 +1,68 @@
+#pragma once
+
+// The employee picker: the company's employees with their departments,
+// sorting by a column title, the search, and the ID handed back.
+
+#include "EmployeeList.h"
+
+#include <QAbstractTableModel>
+#include <QDialog>
+
+#include <memory>
+
+class Connection;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace Ui {
+class DBListView;
+}
+
+class EmployeeModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit EmployeeModel(EmployeeList &list, QObject *parent = nullptr) : QAbstractTableModel(parent), m_list(list) {}
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void reset() { beginResetModel(); endResetModel(); }
+
+private:
+    EmployeeList &m_list;
+};
+
+class TDBListView : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TDBListView(const QString &caption, QWidget *parent = nullptr);
+    ~TDBListView() override;
+
+    // Reads the employees and makes `id` current. Throws TrelvoError.
+    void prepare(Connection &company, int id);
+
+    // The picked employee's ID on "OK"; otherwise the `id` it was given.
+    static int Open(QWidget *parent, const QString &caption, int id);
+
+    EmployeeList &list() { return m_list; }
+    QTableView *grid() const { return m_grid; }
+    QLineEdit *searchEdit() const { return m_search; }
+    QPushButton *okButton() const { return m_ok; }
+    void sortByColumn(int column);
+    void search();
+
+private:
+    void showCurrent();
+
+    std::unique_ptr<Ui::DBListView> m_ui;
+    EmployeeList m_list;
+    EmployeeModel *m_model;
+    QTableView *m_grid;
+    QLineEdit *m_search;
+    QPushButton *m_ok;
+    bool m_moving = false;
+};

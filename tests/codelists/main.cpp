@@ -1,0 +1,3 @@
+#include "TestMain.h"
+
+TRELVO_TEST_MAIN
