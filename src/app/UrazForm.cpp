@@ -1,5 +1,6 @@
 #include "UrazForm.h"
 
+#include "CodeListMenu.h"
 #include "PreviewForm.h"
 
 #include "AboutBox.h"
@@ -227,6 +228,18 @@ void TUrazForm::connectLaterActions()
         QAction *blankForm = action(QLatin1String(name));
         ConnectBlankFormAction(blankForm, document, this);
         blankForm->setEnabled(true);
+    }
+
+    // The code-list editors and the import of official editions.
+    const QList<QPair<QAction *, void (*)(QWidget *)>> codeLists = {
+        {m_injuryCodesItem, OpenInjuryKindsEditor},
+        {m_bodyPartsItem, OpenBodyPartsEditor},
+        {m_insurersItem, OpenInsurersEditor},
+        {m_codeListUpdateItem, OpenCodeListImport},
+    };
+    for (const auto &[item, open] : codeLists) {
+        connect(item, &QAction::triggered, this, [this, open = open] { open(this); });
+        item->setEnabled(true);
     }
 }
 
