@@ -131,13 +131,7 @@ std::optional<CodeAndName> TClassificationForm::pick(const ClassificationKind &k
                                                      const QString &code, const QString &name)
 {
     TClassificationForm form(kind, parent);
-    try {
-        form.prepare(CommonConnection(), code, name);
-    } catch (const TrelvoError &error) {
-        ShowError(parent, error.message());
-        return std::nullopt;
-    }
-    if (form.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return form.result();
+    return ExecPicker(
+        form, parent, [&] { form.prepare(CommonConnection(), code, name); },
+        [&] { return std::optional<CodeAndName>(form.result()); }, std::optional<CodeAndName>());
 }

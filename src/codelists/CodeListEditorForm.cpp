@@ -249,15 +249,9 @@ std::optional<CodeAndName> TZPForm::Open(QWidget *parent, const QString &code, c
 {
     Q_UNUSED(name);
     TZPForm form(parent);
-    try {
-        form.prepare(CommonConnection(), code);
-    } catch (const TrelvoError &error) {
-        ShowError(parent, error.message());
-        return std::nullopt;
-    }
-    if (form.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return form.result();
+    return ExecPicker(
+        form, parent, [&] { form.prepare(CommonConnection(), code); },
+        [&] { return std::optional<CodeAndName>(form.result()); }, std::optional<CodeAndName>());
 }
 
 // ----------------------------------------------------------------- TForm5
@@ -273,13 +267,7 @@ TForm5::TForm5(const QString &table, const QString &caption, QWidget *parent)
 CodeAndName TForm5::Open(QWidget *parent, const QString &table, const QString &caption, const QString &name)
 {
     TForm5 form(table, caption, parent);
-    try {
-        form.prepare(CommonConnection(), name);
-    } catch (const TrelvoError &error) {
-        ShowError(parent, error.message());
-        return {};
-    }
-    if (form.exec() != QDialog::Accepted)
-        return {};
-    return {form.editor().currentId(), form.editor().currentName()};
+    return ExecPicker(
+        form, parent, [&] { form.prepare(CommonConnection(), name); },
+        [&] { return CodeAndName{form.editor().currentId(), form.editor().currentName()}; }, CodeAndName());
 }

@@ -107,13 +107,6 @@ TDBListView::~TDBListView() = default;
 int TDBListView::Open(QWidget *parent, const QString &caption, int id)
 {
     TDBListView form(caption, parent);
-    try {
-        form.prepare(CompanyConnection(), id);
-    } catch (const TrelvoError &error) {
-        ShowError(parent, error.message());
-        return id;
-    }
-    if (form.exec() != QDialog::Accepted)
-        return id;
-    return form.list().currentId(id);
+    return ExecPicker(
+        form, parent, [&] { form.prepare(CompanyConnection(), id); }, [&] { return form.list().currentId(id); }, id);
 }

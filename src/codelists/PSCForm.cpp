@@ -121,13 +121,7 @@ PostcodeAndTown TPSCForm::result() const
 std::optional<PostcodeAndTown> TPSCForm::Open(QWidget *parent, const QString &psc, const QString &town)
 {
     TPSCForm form(parent);
-    try {
-        form.prepare(CommonConnection(), psc, town);
-    } catch (const TrelvoError &error) {
-        ShowError(parent, error.message());
-        return std::nullopt;
-    }
-    if (form.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return form.result();
+    return ExecPicker(
+        form, parent, [&] { form.prepare(CommonConnection(), psc, town); },
+        [&] { return std::optional<PostcodeAndTown>(form.result()); }, std::optional<PostcodeAndTown>());
 }
