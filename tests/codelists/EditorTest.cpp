@@ -87,6 +87,7 @@ private slots:
     void afterAnInsertTheNextSaveChangesTheRowShown()
     {
         OpenCompany company;
+        FillTable(company.common(), "ZRANENI", {"NAZEV"}, {});  // from an emptied list
         CodeListEditor editor(company.common(), "ZRANENI");
         editor.open("");
         editor.add();
@@ -173,6 +174,7 @@ private slots:
     void textsRoundTripByTheLiteralRule()
     {
         OpenCompany company;
+        FillTable(company.common(), "ZRANENI", {"NAZEV"}, {});  // from an emptied list
         const QString typed = "O'Brien \\ \"Skládka\" C:\\temp";
         CodeListEditor editor(company.common(), "ZRANENI");
         editor.open("");
