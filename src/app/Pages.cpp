@@ -1,7 +1,5 @@
 #include "Pages.h"
 
-#include "CompanyLists.h"
-
 #include "Connection.h"
 #include "ResultSetModel.h"
 
@@ -60,37 +58,3 @@ PendingPage::PendingPage(const QString &text, QWidget *parent) : QWidget(parent)
     layout->addWidget(label);
 }
 
-CardIndexPage::CardIndexPage(QWidget *parent)
-    : PendingPage(QStringLiteral("Kartotéka zaměstnanců se připravuje."), parent)
-{
-}
-
-InjuryBookPage::InjuryBookPage(QWidget *parent)
-    : FixedListPage(CompanyLists::InjuryBook, parent)
-{
-}
-
-RegisteredInjuriesPage::RegisteredInjuriesPage(QWidget *parent)
-    : FixedListPage(CompanyLists::RegisteredRecords, parent)
-{
-}
-
-SchoolInjuriesPage::SchoolInjuriesPage(QWidget *parent)
-    : FixedListPage(CompanyLists::SchoolRecords, parent)
-{
-}
-
-EmployeeOverviewPage::EmployeeOverviewPage(QWidget *parent)
-    : FixedListPage(CompanyLists::EmployeeOverview, parent)
-{
-}
-
-DepartmentsPage::DepartmentsPage(QWidget *parent)
-    : FixedListPage(CompanyLists::Departments, parent)
-{
-}
-
-StatisticsPage::StatisticsPage(QWidget *parent)
-    : PendingPage(QStringLiteral("Statistika úrazů se připravuje."), parent)
-{
-}

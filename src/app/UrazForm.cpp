@@ -1,6 +1,7 @@
 #include "UrazForm.h"
 
 #include "CodeListMenu.h"
+#include "CompanyLists.h"
 #include "PreviewForm.h"
 
 #include "AboutBox.h"
@@ -60,8 +61,15 @@ TUrazForm::TUrazForm(TUrazData &data, QWidget *parent)
 
     m_tabBar = new DrawnTabBar(DrawnTabBar::Variant::MainPages, true);
     m_pageControl = new PageControl(m_tabBar, this);
-    m_pages = {new CardIndexPage,        new InjuryBookPage, new RegisteredInjuriesPage, new SchoolInjuriesPage,
-               new EmployeeOverviewPage, new DepartmentsPage, new StatisticsPage};
+    // Until their own pages exist, the lists show their fixed statements and
+    // the card index and statistics say that they are coming.
+    m_pages = {new PendingPage(QStringLiteral("Kartotéka zaměstnanců se připravuje.")),
+               new FixedListPage(CompanyLists::InjuryBook),
+               new FixedListPage(CompanyLists::RegisteredRecords),
+               new FixedListPage(CompanyLists::SchoolRecords),
+               new FixedListPage(CompanyLists::EmployeeOverview),
+               new FixedListPage(CompanyLists::Departments),
+               new PendingPage(QStringLiteral("Statistika úrazů se připravuje."))};
     for (int position = 0; position < m_pages.size(); ++position)
         m_pageControl->addTab(m_pages[position], QString::fromUtf8(PageCaptions[position]));
     setCentralWidget(m_pageControl);

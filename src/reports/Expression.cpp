@@ -371,10 +371,14 @@ QString FormatValue(const QVariant &value)
     }
 }
 
-QString ExpandText(const QString &text, const ExpressionContext &context)
+namespace {
+
+// Copies `text` with each bracketed expression replaced by what `replace`
+// gives for its inside. An unclosed bracket is handed to `unclosed`, which
+// either throws or answers the rest to keep.
+template <typename Replace, typename Unclosed>
+QString ReplaceExpressions(const QString &text, Replace &&replace, Unclosed &&unclosed)
 {
-    if (!text.contains('['))
-        return text;
     QString result;
     int pos = 0;
     while (pos < text.size()) {
@@ -386,30 +390,29 @@ QString ExpandText(const QString &text, const ExpressionContext &context)
         result += QStringView(text).mid(pos, open - pos);
         const int close = closingBracket(text, open + 1);
         if (close < 0)
-            throw TrelvoError(QStringLiteral("Chybný výraz v textu „%1“: neuzavřená hranatá závorka.").arg(text));
-        result += FormatValue(EvaluateExpression(text.mid(open + 1, close - open - 1), context));
+            return result + unclosed();
+        result += replace(text.mid(open + 1, close - open - 1));
         pos = close + 1;
     }
     return result;
 }
 
+} // namespace
+
+QString ExpandText(const QString &text, const ExpressionContext &context)
+{
+    if (!text.contains('['))
+        return text;
+    return ReplaceExpressions(
+        text, [&](const QString &expression) { return FormatValue(EvaluateExpression(expression, context)); },
+        [&]() -> QString {
+            throw TrelvoError(QStringLiteral("Chybný výraz v textu „%1“: neuzavřená hranatá závorka.").arg(text));
+        });
+}
+
 QString StripExpressions(const QString &text)
 {
-    QString result;
-    int pos = 0;
-    while (pos < text.size()) {
-        const int open = text.indexOf('[', pos);
-        if (open < 0) {
-            result += QStringView(text).mid(pos);
-            break;
-        }
-        result += QStringView(text).mid(pos, open - pos);
-        const int close = closingBracket(text, open + 1);
-        if (close < 0)
-            break;
-        pos = close + 1;
-    }
-    return result;
+    return ReplaceExpressions(text, [](const QString &) { return QString(); }, [] { return QString(); });
 }
 
 bool UsesTotalPages(const QString &text)
