@@ -36,17 +36,3 @@ void FillTable(Connection &connection, const QString &table, const QStringList &
     });
 }
 
-int CountRows(Connection &connection, const QString &table)
-{
-    return connection.select(QStringLiteral("SELECT COUNT(*) AS N FROM %1").arg(table)).integer(0, QStringLiteral("N"));
-}
-
-QString ErrorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const TrelvoError &error) {
-        return error.message();
-    }
-    return QString();
-}

@@ -3,6 +3,7 @@
 // Helpers shared by the code-list tests.
 
 #include "Connection.h"
+#include "TestSupport.h"
 
 #include <QDialog>
 #include <QString>
@@ -17,7 +18,3 @@ void WhenDialogShows(const std::function<void(QDialog *)> &action);
 void FillTable(Connection &connection, const QString &table, const QStringList &columns,
                const QList<QStringList> &rows);
 
-int CountRows(Connection &connection, const QString &table);
-
-// The message of the TrelvoError thrown by `action`, empty when none was.
-QString ErrorOf(const std::function<void()> &action);

@@ -9,25 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const TrelvoError &error) {
-        return error.message();
-    }
-    return QString();
-}
-
-int countRows(Connection &connection, const QString &table)
-{
-    return connection.select("SELECT COUNT(*) AS N FROM " + table).integer(0, "N");
-}
-
-} // namespace
-
 class DatabaseTest : public QObject
 {
     Q_OBJECT
@@ -52,10 +33,10 @@ private slots:
         OpenCompany company;
         for (const char *table : {"URAZEVIDOVANY", "URAZREGISTROVANY", "URAZZMENY", "URAZZAKA", "ZAMESTNANCI",
                                   "STREDISKA", "KONTAKTY", "FIRMAINFO"})
-            QCOMPARE(countRows(company.company(), table), QString(table) == "FIRMAINFO" ? 1 : 0);
+            QCOMPARE(CountRows(company.company(), table), QString(table) == "FIRMAINFO" ? 1 : 0);
         QCOMPARE(company.company().select("SELECT ID FROM FIRMAINFO").integer(0, "ID"), 1);
         for (const char *table : {"OKEC", "CZNACE", "CZISCO", "PSC", "ZDRAVPOJ", "ZRANENI", "CASTITELA"})
-            QVERIFY(countRows(company.common(), table) >= 0);
+            QVERIFY(CountRows(company.common(), table) >= 0);
         for (const char *table : {"URAZEVIDOVANY", "URAZREGISTROVANY", "URAZZAKA", "URAZZMENY", "STREDISKA"})
             QVERIFY(company.company().nextId(table) > 0);
     }
@@ -63,14 +44,14 @@ private slots:
     void existingDatabasesAreNeverOverwritten()
     {
         OpenCompany company;
-        const int shippedKinds = countRows(company.common(), "ZRANENI");
+        const int shippedKinds = CountRows(company.common(), "ZRANENI");
         company.company().change([&] {
             company.company().execute("INSERT INTO ZAMESTNANCI (JMENO, PRIJMENI) VALUES ('Jan', 'Novák');");
         });
         company.common().change([&] { company.common().execute("INSERT INTO ZRANENI (NAZEV) VALUES ('Řezná rána');"); });
         company.data->ConnectDatabases("Firm1\\");
-        QCOMPARE(countRows(company.company(), "ZAMESTNANCI"), 1);
-        QCOMPARE(countRows(company.common(), "ZRANENI"), shippedKinds + 1);
+        QCOMPARE(CountRows(company.company(), "ZAMESTNANCI"), 1);
+        QCOMPARE(CountRows(company.common(), "ZRANENI"), shippedKinds + 1);
     }
 
     void textsAreStoredByTheLiteralRule_data()
@@ -153,7 +134,7 @@ private slots:
         OpenCompany company;
         Connection &db = company.company();
         const int id = db.nextId("STREDISKA");
-        const QString message = errorOf([&] {
+        const QString message = ErrorOf([&] {
             db.change([&] {
                 db.execute(SqlFormat("INSERT INTO STREDISKA (ID, NAME) VALUES (%d, 'Sklad');", {id}));
                 db.execute("INSERT INTO NEEXISTUJE (X) VALUES (1);");
@@ -164,7 +145,7 @@ private slots:
         QVERIFY2(message.contains("NEEXISTUJE"), qPrintable(message));
         // A later, unrelated action commits: the failed action's first insert must not come with it.
         db.change([&] { db.execute("INSERT INTO KONTAKTY (PRIJMENI) VALUES ('X');"); });
-        QCOMPARE(countRows(db, "STREDISKA"), 0);
+        QCOMPARE(CountRows(db, "STREDISKA"), 0);
         // An identifier drawn for the failed insert is not used again.
         QCOMPARE(db.nextId("STREDISKA"), id + 1);
     }
@@ -212,7 +193,7 @@ private slots:
         QTemporaryDir emptyTemplates;
         TUrazData data(folder.path(), emptyTemplates.path());
         QDir().mkpath(folder.path() + "Firm1");
-        const QString message = errorOf([&] { data.ConnectDatabases("Firm1\\"); });
+        const QString message = ErrorOf([&] { data.ConnectDatabases("Firm1\\"); });
         QVERIFY2(message.contains("TRELVOCOMMON.FDB") && message.contains("neexistuje")
                      && message.contains(QDir::toNativeSeparators(emptyTemplates.path())),
                  qPrintable(message));
@@ -224,7 +205,7 @@ private slots:
         TempDataFolder folder;
         TUrazData data;
         WriteFile(folder.path() + "Firm1/TRELVOFIRMA.FDB", QByteArray("this is not a database").repeated(100));
-        const QString message = errorOf([&] { data.ConnectDatabases("Firm1\\"); });
+        const QString message = ErrorOf([&] { data.ConnectDatabases("Firm1\\"); });
         QVERIFY2(message.startsWith("Databázi \""), qPrintable(message));
         QVERIFY2(message.contains("Firm1/TRELVOFIRMA.FDB"), qPrintable(message));
         // The damaged file stays as it was, and another company still opens.
@@ -259,7 +240,7 @@ private slots:
         Connection &db = company.company();
         db.change([&] { db.execute("INSERT INTO KONTAKTY (PRIJMENI) VALUES ('A');"); });
         db.change([&] { db.execute("INSERT INTO KONTAKTY (PRIJMENI) VALUES ('B');"); });
-        QCOMPARE(countRows(db, "KONTAKTY"), 2);
+        QCOMPARE(CountRows(db, "KONTAKTY"), 2);
         QCOMPARE(reports.size(), 1);
         QVERIFY(reports.first().contains("SQLMONITOR.log"));
     }
@@ -269,7 +250,7 @@ private slots:
         TempDataFolder folder;
         WriteFile(folder.path() + "blocker", "x");
         const QString wanted = folder.path() + "blocker/Trelvo/";
-        const QString message = errorOf([&] { TUrazData data(wanted); });
+        const QString message = ErrorOf([&] { TUrazData data(wanted); });
         QVERIFY2(message.contains(QDir::toNativeSeparators(wanted)), qPrintable(message));
     }
 };

@@ -46,16 +46,6 @@ int insertRow(Connection &connection, InjuryDocument document, const Values &val
     return id;
 }
 
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const TrelvoError &error) {
-        return error.message();
-    }
-    return QString();
-}
-
 bool checked(const PreparedDocument &document, const QString &mark)
 {
     const QList<PreparedItem> items = document.itemsNamed(mark);
@@ -308,7 +298,7 @@ private slots:
     {
         m_company->data->ZUserDataConnection.disconnect();
         m_company->data->ZUserDataConnection.settings.database = m_company->folder.file("missing/NONE.FDB");
-        const QString error = errorOf([&] { PrepareStoredInjuryDocument(InjuryDocument::BookEntry, db(), 1); });
+        const QString error = ErrorOf([&] { PrepareStoredInjuryDocument(InjuryDocument::BookEntry, db(), 1); });
         QVERIFY2(!error.isEmpty(), "no error");
         m_company.reset();
         m_company = std::make_unique<OpenCompany>();

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "Error.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,6 +40,21 @@ void WriteFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+QString ErrorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const TrelvoError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
+int CountRows(Connection &connection, const QString &table)
+{
+    return connection.select(QStringLiteral("SELECT COUNT(*) AS N FROM %1").arg(table)).integer(0, QStringLiteral("N"));
 }
 
 QByteArray ReadFile(const QString &path)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class TempDataFolder
@@ -37,3 +38,8 @@ struct OpenCompany
 // Writes bytes to a file, creating parent folders.
 void WriteFile(const QString &path, const QByteArray &bytes);
 QByteArray ReadFile(const QString &path);
+
+// The message of the TrelvoError thrown by `action`, empty when none was.
+QString ErrorOf(const std::function<void()> &action);
+// The number of rows of a table.
+int CountRows(Connection &connection, const QString &table);
