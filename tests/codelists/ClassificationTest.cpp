@@ -187,6 +187,12 @@ private slots:
         ClassificationTree nace;
         nace.build(LoadClassification(company.common(), CzNaceKind()), TreeRule::CodePrefix);
         QCOMPARE(nace.topLevel().size(), 88);  // the divisions
+        // OKEČ ships its divisions only: the fixed-step rule must keep each at the top.
+        const QList<ClassificationRow> okecRows = LoadClassification(company.common(), OkecKind());
+        ClassificationTree okec;
+        okec.build(okecRows, TreeRule::FixedStep);
+        QVERIFY(!okecRows.isEmpty());
+        QCOMPARE(okec.topLevel().size(), okecRows.size());
     }
 };
 

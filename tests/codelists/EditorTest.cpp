@@ -246,6 +246,27 @@ private slots:
         QCOMPARE(form.editor().rowCount(), yes ? 6 : 7);
     }
 
+    void shippedNameListsOfferEachNameOnce_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("kinds of injury") << "ZRANENI";
+        QTest::newRow("parts of the body") << "CASTITELA";
+    }
+
+    void shippedNameListsOfferEachNameOnce()
+    {
+        // A name picked from these lists is all an injury record keeps, so two
+        // rows with one name (or an empty one) could not be told apart.
+        QFETCH(QString, table);
+        OpenCompany company;
+        const ResultSet counts = company.common().select(
+            QStringLiteral("SELECT COUNT(*) AS ALLROWS, COUNT(DISTINCT NAZEV) AS NAMES FROM %1 "
+                           "WHERE NAZEV IS NOT NULL AND TRIM(NAZEV) <> ''").arg(table));
+        QVERIFY(counts.integer(0, "NAMES") > 0);
+        QCOMPARE(counts.integer(0, "NAMES"), counts.integer(0, "ALLROWS"));
+        QCOMPARE(counts.integer(0, "ALLROWS"), CountRows(company.common(), table));
+    }
+
     void menuEntriesOpenTheirEditors_data()
     {
         QTest::addColumn<int>("entry");

@@ -2,7 +2,9 @@
    Source: Czech Statistical Office, Klasifikace ekonomických činností (CZ-NACE),
    edition valid from 1 January 2008. Groups, classes and subclasses come from
    the office's CSV export through "Aktualizace číselníků…"; their codes are
-   written without dots, so each begins with its division's code. */
+   written without dots, so each begins with its division's code. The codes are
+   the office's; of the names, 96 to 99 were checked against its published list
+   and the others are to be checked against it (an import replaces them). */
 
 INSERT INTO CZNACE (KODCZNACE, NAZEV) VALUES ('01', 'Rostlinná a živočišná výroba, myslivost a související činnosti');
 INSERT INTO CZNACE (KODCZNACE, NAZEV) VALUES ('02', 'Lesnictví a těžba dřeva');

@@ -2,15 +2,17 @@
    codes). Source: Czech Statistical Office, Klasifikace zaměstnání (CZ-ISCO),
    edition valid from 1 January 2011. Minor groups, unit groups and the
    five-digit categories come from the office's CSV export through
-   "Aktualizace číselníků…". */
+   "Aktualizace číselníků…". The codes are the office's; of the names,
+   1 and 11 to 13 were checked against its published list (notice
+   No. 206/2010 Coll.) and the others are to be checked against it. */
 
 INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('0', 'Zaměstnanci v ozbrojených silách');
 INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('01', 'Generálové a důstojníci');
 INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('02', 'Poddůstojníci');
 INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('03', 'Ostatní příslušníci armády');
 INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('1', 'Zákonodárci a řídící pracovníci');
-INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('11', 'Zákonodárci, nejvyšší státní úředníci, nejvyšší představitelé společností');
-INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('12', 'Řídící pracovníci v oblasti správy podniku, administrativních a podpůrných činností');
+INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('11', 'Zákonodárci, nejvyšší státní úředníci a nejvyšší představitelé společností');
+INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('12', 'Řídící pracovníci v oblasti správy podniku, obchodních, administrativních a podpůrných činností');
 INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('13', 'Řídící pracovníci v oblasti výroby, informačních technologií, vzdělávání a v příbuzných oborech');
 INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('14', 'Řídící pracovníci v oblasti ubytování, stravování, obchodu a ostatních služeb');
 INSERT INTO CZISCO (KODCZISCO, NAZEV) VALUES ('2', 'Specialisté');
