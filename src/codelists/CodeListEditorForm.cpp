@@ -56,7 +56,9 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
-   
+    // The last column (the name) takes the room the fixed widths leave.
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+
     auto *fields = new QFormLayout;
     for (const QString &label : fieldLabels) {
         auto *edit = new QLineEdit(this);
