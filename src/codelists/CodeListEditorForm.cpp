@@ -1,6 +1,7 @@
 #include "CodeListEditorForm.h"
 
 #include "Connection.h"
+#include "ListModel.h"
 #include "MessageBoxes.h"
 
 #include <QAction>
@@ -17,30 +18,6 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-int CodeListEditorModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_editor.rowCount();
-}
-
-int CodeListEditorModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_titles.size());
-}
-
-QVariant CodeListEditorModel::data(const QModelIndex &index, int role) const
-{
-    if (role != Qt::DisplayRole || !index.isValid())
-        return QVariant();
-    return m_editor.row(index.row()).value(index.column());
-}
-
-QVariant CodeListEditorModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_titles.value(section);
-    return QAbstractTableModel::headerData(section, orientation, role);
-}
 
 TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList &fieldLabels,
                                          const QStringList &columnTitles, const QList<int> &columnWidths,
@@ -123,7 +100,10 @@ bool TCodeListEditorForm::eventFilter(QObject *watched, QEvent *event)
 void TCodeListEditorForm::prepare(Connection &connection, const QString &value)
 {
     m_editor = std::make_unique<CodeListEditor>(connection, m_table);
-    m_model = new CodeListEditorModel(*m_editor, m_columnTitles, this);
+    const CodeListEditor *editor = m_editor.get();
+    m_model = new ListModel(
+        m_columnTitles, [editor] { return editor->rowCount(); },
+        [editor](int row, int column) -> QVariant { return editor->row(row).value(column); }, this);
     m_grid->setModel(m_model);
     for (int column = 0; column < m_columnWidths.size(); ++column)
         m_grid->setColumnWidth(column, m_columnWidths.at(column));

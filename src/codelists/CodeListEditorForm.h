@@ -8,34 +8,17 @@
 #include "CodeListEditor.h"
 #include "CodeLists.h"
 
-#include <QAbstractTableModel>
 #include <QDialog>
 
 #include <memory>
 #include <optional>
 
+class ListModel;
 class QAction;
 class QLineEdit;
 class QPushButton;
 class QTableView;
 class QToolBar;
-
-class CodeListEditorModel : public QAbstractTableModel
-{
-    Q_OBJECT
-public:
-    CodeListEditorModel(const CodeListEditor &editor, QStringList titles, QObject *parent)
-        : QAbstractTableModel(parent), m_editor(editor), m_titles(std::move(titles)) {}
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    void reset() { beginResetModel(); endResetModel(); }
-
-private:
-    const CodeListEditor &m_editor;
-    QStringList m_titles;
-};
 
 class TCodeListEditorForm : public QDialog
 {
@@ -73,7 +56,7 @@ private:
     bool keepTypedChanges();
 
     std::unique_ptr<CodeListEditor> m_editor;
-    CodeListEditorModel *m_model = nullptr;
+    ListModel *m_model = nullptr;
     QStringList m_columnTitles;
     QList<int> m_columnWidths;
     QTableView *m_grid;

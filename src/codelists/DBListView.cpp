@@ -2,6 +2,7 @@
 
 #include "CodeLists.h"
 #include "Connection.h"
+#include "ListModel.h"
 #include "MessageBoxes.h"
 
 #include "ui_DBListView.h"
@@ -12,31 +13,6 @@
 #include <QPushButton>
 #include <QTableView>
 
-int EmployeeModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_list.rowCount();
-}
-
-int EmployeeModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : EmployeeList::ColumnCount;
-}
-
-QVariant EmployeeModel::data(const QModelIndex &index, int role) const
-{
-    if (role != Qt::DisplayRole || !index.isValid())
-        return QVariant();
-    return EmployeeList::value(m_list.at(index.row()), index.column());
-}
-
-QVariant EmployeeModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const titles[] = {"Osobní číslo", "Příjmení", "Jméno", "Rodné číslo", "Umístění"};
-    return section >= 0 && section < EmployeeList::ColumnCount ? QString::fromUtf8(titles[section]) : QString();
-}
-
 TDBListView::TDBListView(const QString &caption, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::DBListView>())
 {
@@ -46,7 +22,13 @@ TDBListView::TDBListView(const QString &caption, QWidget *parent)
     m_search = m_ui->search;
     m_ok = m_ui->ok;
 
-    m_model = new EmployeeModel(m_list, this);
+    m_model = new ListModel({QStringLiteral("Osobní číslo"), QStringLiteral("Příjmení"), QStringLiteral("Jméno"),
+                             QStringLiteral("Rodné číslo"), QStringLiteral("Umístění")},
+                            [this] { return m_list.rowCount(); },
+                            [this](int row, int column) -> QVariant {
+                                return EmployeeList::value(m_list.at(row), column);
+                            },
+                            this);
     m_grid->setModel(m_model);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));

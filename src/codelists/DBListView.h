@@ -5,12 +5,12 @@
 
 #include "EmployeeList.h"
 
-#include <QAbstractTableModel>
 #include <QDialog>
 
 #include <memory>
 
 class Connection;
+class ListModel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -18,21 +18,6 @@ class QTableView;
 namespace Ui {
 class DBListView;
 }
-
-class EmployeeModel : public QAbstractTableModel
-{
-    Q_OBJECT
-public:
-    explicit EmployeeModel(EmployeeList &list, QObject *parent = nullptr) : QAbstractTableModel(parent), m_list(list) {}
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    void reset() { beginResetModel(); endResetModel(); }
-
-private:
-    EmployeeList &m_list;
-};
 
 class TDBListView : public QDialog
 {
@@ -60,7 +45,7 @@ private:
 
     std::unique_ptr<Ui::DBListView> m_ui;
     EmployeeList m_list;
-    EmployeeModel *m_model;
+    ListModel *m_model;
     QTableView *m_grid;
     QLineEdit *m_search;
     QPushButton *m_ok;

@@ -2,6 +2,7 @@
 
 #include "CodeLists.h"
 #include "Connection.h"
+#include "ListModel.h"
 #include "MessageBoxes.h"
 
 #include "ui_PSCForm.h"
@@ -12,31 +13,6 @@
 #include <QPushButton>
 #include <QTableView>
 
-int PostcodeModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_list.rowCount();
-}
-
-int PostcodeModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : PostcodeList::ColumnCount;
-}
-
-QVariant PostcodeModel::data(const QModelIndex &index, int role) const
-{
-    if (role != Qt::DisplayRole || !index.isValid())
-        return QVariant();
-    return PostcodeList::value(m_list.at(index.row()), index.column());
-}
-
-QVariant PostcodeModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const titles[] = {"PSČ", "Obec", "Pošta", "Okres"};
-    return section >= 0 && section < PostcodeList::ColumnCount ? QString::fromUtf8(titles[section]) : QString();
-}
-
 TPSCForm::TPSCForm(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::PSCForm>())
 {
     m_ui->setupUi(this);
@@ -45,7 +21,10 @@ TPSCForm::TPSCForm(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui:
     m_psc = m_ui->psc;
     m_town = m_ui->town;
 
-    m_model = new PostcodeModel(m_list, this);
+    m_model = new ListModel(
+        {QStringLiteral("PSČ"), QStringLiteral("Obec"), QStringLiteral("Pošta"), QStringLiteral("Okres")},
+        [this] { return m_list.rowCount(); },
+        [this](int row, int column) -> QVariant { return PostcodeList::value(m_list.at(row), column); }, this);
     m_grid->setModel(m_model);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);

@@ -5,13 +5,13 @@
 
 #include "PostcodeList.h"
 
-#include <QAbstractTableModel>
 #include <QDialog>
 
 #include <memory>
 #include <optional>
 
 class Connection;
+class ListModel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -24,21 +24,6 @@ struct PostcodeAndTown
 {
     QString psc;
     QString obec;
-};
-
-class PostcodeModel : public QAbstractTableModel
-{
-    Q_OBJECT
-public:
-    explicit PostcodeModel(PostcodeList &list, QObject *parent = nullptr) : QAbstractTableModel(parent), m_list(list) {}
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    void reset() { beginResetModel(); endResetModel(); }
-
-private:
-    PostcodeList &m_list;
 };
 
 class TPSCForm : public QDialog
@@ -69,7 +54,7 @@ private:
 
     std::unique_ptr<Ui::PSCForm> m_ui;
     PostcodeList m_list;
-    PostcodeModel *m_model;
+    ListModel *m_model;
     QTableView *m_grid;
     QLineEdit *m_search;
     QLineEdit *m_psc;

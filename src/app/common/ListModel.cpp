@@ -1,0 +1,36 @@
+#include "ListModel.h"
+
+ListModel::ListModel(QStringList titles, RowCount rowCount, Cell cell, QObject *parent)
+    : QAbstractTableModel(parent), m_titles(std::move(titles)), m_rowCount(std::move(rowCount)), m_cell(std::move(cell))
+{
+}
+
+int ListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rowCount();
+}
+
+int ListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_titles.size());
+}
+
+QVariant ListModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rowCount())
+        return QVariant();
+    return m_cell(index.row(), index.column());
+}
+
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return m_titles.value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ListModel::reset()
+{
+    beginResetModel();
+    endResetModel();
+}
