@@ -232,12 +232,21 @@ QString NormaliseCode(ImportTarget target, const QString &text)
                 return QString();
         }
         return code;
-    case ImportTarget::Okec:
+    case ImportTarget::Okec: {
+        // The OKEČ tree steps by two characters, which the dotted form gives:
+        // "01", "01.1", "01.11". Files that leave the dots out get them back.
+        code.remove(QLatin1Char('.'));
         for (const QChar c : code) {
-            if (!(c.isDigit() && c.unicode() <= '9') && c != QLatin1Char('.'))
+            if (!c.isDigit() || c.unicode() > '9')
                 return QString();
         }
-        return code;
+        if (code.size() <= 2)
+            return code;
+        QString dotted = code.left(2) + QLatin1Char('.') + code.mid(2, 2);
+        if (code.size() > 4)
+            dotted += QLatin1Char('.') + code.mid(4);
+        return dotted;
+    }
     case ImportTarget::Psc:
         if (code.size() != 5)
             return QString();

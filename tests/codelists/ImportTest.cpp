@@ -60,7 +60,7 @@ private slots:
             << QStringList{"011", "Pěstování plodin jiných než trvalých"} << 1 << "UTF-8";
         QTest::newRow("ČSÚ CZ-ISCO, Windows-1250, commas")
             << "csu_czisco_cp1250.csv" << ImportTarget::CzIsco << QStringList{"1", "11", "111", "1111", "11110", "2"}
-            << QStringList{"11", "Zákonodárci, nejvyšší státní úředníci, nejvyšší představitelé společností"} << 0
+            << QStringList{"11", "Zákonodárci, nejvyšší státní úředníci a nejvyšší představitelé společností"} << 0
             << "Windows-1250";
         QTest::newRow("Czech Post postcodes, Windows-1250")
             << "posta_psc_cp1250.csv" << ImportTarget::Psc << QStringList{"110 00", "537 01", "350 02", "500 03"}
@@ -98,6 +98,9 @@ private slots:
                                                              << ImportTarget::CzIsco << QStringList{"21"};
         QTest::newRow("postcodes without header") << QByteArray("12345;Obec;Pošta;Okres\n54321;Jiná;;\n")
                                                   << ImportTarget::Psc << QStringList{"123 45", "543 21"};
+        QTest::newRow("OKEČ codes without dots get them")
+            << QByteArray("KOD;NAZEV\n01;A\n011;B\n0111;C\n01 12;D\n") << ImportTarget::Okec
+            << QStringList{"01", "01.1", "01.11", "01.12"};
         QTest::newRow("postcode with a blank") << QByteArray("PSC;OBEC\n\"530 02\";Pardubice\n") << ImportTarget::Psc
                                                << QStringList{"530 02"};
     }
@@ -131,6 +134,8 @@ private slots:
                                           << ImportTarget::CzNace << "Řádek 3: má 1 polí, hlavička jich má 2";
         QTest::newRow("code too long") << QByteArray("KOD;NAZEV\n1;A\n111111;B\n") << ImportTarget::CzIsco
                                        << "Řádek 3: hodnota „111111“ má 6 znaků, sloupec KODCZISCO jich pojme nejvýše 5.";
+        QTest::newRow("OKEČ code too long once dotted") << QByteArray("KOD;NAZEV\n01111;A\n") << ImportTarget::Okec
+                                                        << "Řádek 2: hodnota „01.11.1“ má 7 znaků, sloupec KODOKEC";
         QTest::newRow("name too long") << QByteArray("PSC;OBEC\n11000;") + QByteArray(51, 'x') + "\n"
                                        << ImportTarget::Psc << "Řádek 2: hodnota";
         QTest::newRow("letters in a CZ-ISCO code") << QByteArray("KOD;NAZEV\n1;A\n1x;B\n") << ImportTarget::CzIsco
