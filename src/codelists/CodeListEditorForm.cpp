@@ -101,9 +101,9 @@ void TCodeListEditorForm::prepare(Connection &connection, const QString &value)
 {
     m_editor = std::make_unique<CodeListEditor>(connection, m_table);
     const CodeListEditor *editor = m_editor.get();
-    m_model = new ListModel(
-        m_columnTitles, [editor] { return editor->rowCount(); },
-        [editor](int row, int column) -> QVariant { return editor->row(row).value(column); }, this);
+    m_model = new ListModel(m_columnTitles, [editor] { return editor->rowCount(); },
+                            [editor](int row, int column) -> QVariant { return editor->row(row).value(column); },
+                            this);
     m_grid->setModel(m_model);
     for (int column = 0; column < m_columnWidths.size(); ++column)
         m_grid->setColumnWidth(column, m_columnWidths.at(column));

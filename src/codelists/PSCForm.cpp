@@ -21,10 +21,12 @@ TPSCForm::TPSCForm(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui:
     m_psc = m_ui->psc;
     m_town = m_ui->town;
 
-    m_model = new ListModel(
-        {QStringLiteral("PSČ"), QStringLiteral("Obec"), QStringLiteral("Pošta"), QStringLiteral("Okres")},
-        [this] { return m_list.rowCount(); },
-        [this](int row, int column) -> QVariant { return PostcodeList::value(m_list.at(row), column); }, this);
+    m_model = new ListModel({QStringLiteral("PSČ"), QStringLiteral("Obec"), QStringLiteral("Pošta"), QStringLiteral("Okres")},
+                            [this] { return m_list.rowCount(); },
+                            [this](int row, int column) -> QVariant {
+                                return PostcodeList::value(m_list.at(row), column);
+                            },
+                            this);
     m_grid->setModel(m_model);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
