@@ -420,15 +420,10 @@ void ReplaceCodeList(Connection &connection, const ImportedList &list, const std
     connection.change([&] {
         connection.execute(QStringLiteral("DELETE FROM %1;").arg(info.table));
         for (int i = 0; i < total; ++i) {
-            const QStringList &row = list.rows.at(i);
-            QString sql = pattern;
-            // SqlFormat takes a fixed argument list; the columns are two or four.
-            if (row.size() == 2)
-                sql = SqlFormat(pattern, {EscapeSqlText(row.at(0)), EscapeSqlText(row.at(1))});
-            else
-                sql = SqlFormat(pattern, {EscapeSqlText(row.at(0)), EscapeSqlText(row.at(1)), EscapeSqlText(row.at(2)),
-                                          EscapeSqlText(row.at(3))});
-            connection.execute(sql);
+            QVariantList values;
+            for (const QString &value : list.rows.at(i))
+                values << EscapeSqlText(value);
+            connection.execute(SqlFormat(pattern, values));
             if (progress && (i % 200 == 0 || i == total - 1) && !progress(i + 1, total))
                 fail(QStringLiteral("Aktualizace číselníku %1 byla přerušena; číselník zůstal beze změny.").arg(info.caption));
         }

@@ -107,7 +107,7 @@ QString DisplayDate(const QVariant &value)
     return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year());
 }
 
-QString SqlFormat(const QString &pattern, std::initializer_list<QVariant> args)
+QString SqlFormat(const QString &pattern, const QVariantList &args)
 {
     QString out;
     out.reserve(pattern.size() + 64);

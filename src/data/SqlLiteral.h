@@ -35,4 +35,8 @@ QString DisplayDate(const QVariant &value);
 // Fills a printf-like pattern: each "%d" takes the next argument as an integer,
 // each "%s" takes it as text, "%%" gives one "%". Throws TrelvoError when the
 // pattern and the arguments do not match, so a broken statement never runs.
-QString SqlFormat(const QString &pattern, std::initializer_list<QVariant> args);
+QString SqlFormat(const QString &pattern, const QVariantList &args);
+inline QString SqlFormat(const QString &pattern, std::initializer_list<QVariant> args)
+{
+    return SqlFormat(pattern, QVariantList(args));
+}
