@@ -2,14 +2,14 @@
    European Statistics on Accidents at Work (ESAW, Commission Regulation (EU)
    No 349/2011), the list that Czech injury records use. It was published as
    annex 3 A of Government Regulation No. 201/2010 Coll. (wording from
-   1 January 2015) and is kept by Government Regulation No. 322/2025 Coll.,
-   in force from 1 January 2026.
+   1 January 2015); since 1 January 2026 annex 1 of Government Regulation
+   No. 322/2025 Coll. holds the classification.
    Every code of the classification is one row, in code order (the code is
    given in the comment; only the name is stored, since the name is what
    goes into injury records). The wording of 000 to 099 was checked against
-   the annex; the wording of 100 to 999 follows the same ESAW headings and is
-   to be checked against the current annex. Users can correct or add rows in
-   "Databáze zranění". */
+   annex 3 A; that of 100 to 999 follows the same ESAW headings. All of it is
+   to be checked against annex 1 of No. 322/2025 Coll. Users can correct or
+   add rows in "Databáze zranění". */
 INSERT INTO ZRANENI (NAZEV) VALUES ('Neznámý nebo neurčený druh zranění');                 -- 000
 INSERT INTO ZRANENI (NAZEV) VALUES ('Rány a povrchová zranění');                           -- 010
 INSERT INTO ZRANENI (NAZEV) VALUES ('Povrchové zranění');                                  -- 011

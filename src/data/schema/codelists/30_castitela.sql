@@ -1,14 +1,13 @@
 /* Injured parts of the body (CASTITELA): the ESAW classification of the part
    of the body injured (Commission Regulation (EU) No 349/2011), the list that
    Czech injury records use next to the kind of injury: annex 3 B of
-   Government Regulation No. 201/2010 Coll. (wording from 1 January 2015),
-   kept by Government Regulation No. 322/2025 Coll., in force from 1 January
-   2026.
+   Government Regulation No. 201/2010 Coll. (wording from 1 January 2015);
+   since 1 January 2026 annex 1 of Government Regulation No. 322/2025 Coll.
    Every code is one row, in code order (the code is given in the comment;
    only the name is stored). The codes 21 and 31 carry the same heading as
    their groups 20 and 30 and are therefore not repeated. The codes follow
-   the ESAW tables; the Czech wording is to be checked against the current
-   annex. Users can correct or add rows in "Databáze části těla". */
+   the ESAW tables; the Czech wording is to be checked against annex 1 of
+   No. 322/2025 Coll. Users can correct or add rows in "Databáze části těla". */
 INSERT INTO CASTITELA (NAZEV) VALUES ('Zraněná část těla neurčena');                            -- 00
 INSERT INTO CASTITELA (NAZEV) VALUES ('Hlava, bez bližšího určení');                            -- 10
 INSERT INTO CASTITELA (NAZEV) VALUES ('Hlava (caput), mozek, hlavové nervy a mozkové cévy');    -- 11
