@@ -25,14 +25,7 @@ TCodeListEditorForm::TCodeListEditorForm(const QString &table, const QStringList
     : QDialog(parent), m_table(table), m_columnTitles(columnTitles), m_columnWidths(columnWidths)
 {
     m_grid = new QTableView(this);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->verticalHeader()->hide();
-    m_grid->setWordWrap(false);
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
+    SetUpPickGrid(m_grid);
     // The last column (the name) takes the room the fixed widths leave.
     m_grid->horizontalHeader()->setStretchLastSection(true);
 

@@ -30,8 +30,8 @@ TDBListView::TDBListView(const QString &caption, QWidget *parent)
                             },
                             this);
     m_grid->setModel(m_model);
+    SetUpPickGrid(m_grid);
     m_grid->horizontalHeader()->setSectionsClickable(true);
-    m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
     const int widths[] = {66, 70, 70, 70, 90};
     for (int column = 0; column < EmployeeList::ColumnCount; ++column)
         m_grid->setColumnWidth(column, widths[column]);

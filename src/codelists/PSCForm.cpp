@@ -28,14 +28,12 @@ TPSCForm::TPSCForm(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui:
                             },
                             this);
     m_grid->setModel(m_model);
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    SetUpPickGrid(m_grid);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     m_grid->horizontalHeader()->setSortIndicatorShown(false);
     const int widths[] = {50, 150, 150, 150};
     for (int column = 0; column < PostcodeList::ColumnCount; ++column)
         m_grid->setColumnWidth(column, widths[column]);
-    m_grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
 
     connect(m_ui->ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,8 @@
 #include "ListModel.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 ListModel::ListModel(QStringList titles, RowCount rowCount, Cell cell, QObject *parent)
     : QAbstractTableModel(parent), m_titles(std::move(titles)), m_rowCount(std::move(rowCount)), m_cell(std::move(cell))
 {
@@ -33,4 +36,16 @@ void ListModel::reset()
 {
     beginResetModel();
     endResetModel();
+}
+
+void SetUpPickGrid(QTableView *grid)
+{
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setWordWrap(false);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->setStyleSheet(QStringLiteral("QTableView { selection-background-color: navy; selection-color: yellow; }"));
 }

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QTableView;
+
 class ListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -31,3 +33,7 @@ private:
     RowCount m_rowCount;
     Cell m_cell;
 };
+
+// The look of a grid to pick a row from: read only, whole rows, one at a
+// time, no row numbers, rows of one text line, the current row yellow on navy.
+void SetUpPickGrid(QTableView *grid);
