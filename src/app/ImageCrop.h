@@ -21,10 +21,7 @@ public:
     explicit ImageCropper(const QImage &picture);
 
     const QImage &shown() const { return m_shown; }
-    int halfWidth() const { return m_w; }
-    int halfHeight() const { return m_h; }
     QPoint position() const { return m_position; }
-    bool frameDrawn() const { return m_drawn; }
     // From (x - w, y - h) to (x + w, y + h), the far edges excluded.
     QRect frame() const;
 

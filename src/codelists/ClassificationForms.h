@@ -41,7 +41,6 @@ public:
     const ClassificationTree &tree() const { return m_tree; }
     QTreeWidget *treeView() const { return m_view; }
     QTreeWidgetItem *item(int node) const { return m_items.value(node); }
-    bool isMarked(int node) const { return m_marked.contains(node); }
     QList<int> marked() const { return m_marked; }
     QLineEdit *codeEdit() const { return m_code; }
     QLineEdit *nameEdit() const { return m_name; }

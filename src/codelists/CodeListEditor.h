@@ -31,7 +31,6 @@ public:
     // CASTITELA (name lists: the field name).
     CodeListEditor(Connection &connection, const QString &table);
 
-    bool isInsurers() const { return m_insurers; }
     QString table() const { return m_table; }
 
     // Reads the list and makes current the row matching `value` (the insurer

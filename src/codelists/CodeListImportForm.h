@@ -37,7 +37,6 @@ public:
 
     void setTarget(ImportTarget target);
     ImportTarget target() const;
-    const std::optional<ImportedList> &imported() const { return m_list; }
     QLabel *summary() const { return m_summary; }
     QTableWidget *preview() const { return m_preview; }
     QPushButton *replaceButton() const { return m_replace; }

@@ -88,11 +88,6 @@ QString FirmRegistry::pathKeyAt(int position) const
     return position >= 0 && position < keys.size() ? keys.at(position) : QString();
 }
 
-int FirmRegistry::firmCount() const
-{
-    return int(ProfileFile(indexPath()).sectionKeys(Firmy).size());
-}
-
 QStringList FirmRegistry::ListFirms() const
 {
     const ProfileFile index(indexPath());

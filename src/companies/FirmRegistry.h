@@ -54,7 +54,6 @@ public:
 
     QStringList ListFirms() const;
     std::optional<FirmEntry> GetFirm(int position) const;
-    int firmCount() const;
 
     // The first free company number from `start`. A folder "Firm<N>" left
     // behind is offered to the user; declining moves on to the next number.

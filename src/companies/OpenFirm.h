@@ -45,9 +45,6 @@ public:
     FirmOpener(TUrazData &data, OpenFirmTarget &target, QWidget *boxParent = nullptr);
 
     FirmRegistry &registry() { return m_registry; }
-    // The company folder as the registry keeps it ("Firm1\"); empty before
-    // the first OpenFirm.
-    QString currentFolder() const { return m_currentFolder; }
     // The database file of the open company; empty while none is open.
     QString openDatabasePath() const;
 

@@ -52,7 +52,6 @@ public:
     bool openFile(const QString &path);
 
     QToolBar *toolBar() const { return m_toolBar; }
-    QLabel *statusLabel() const { return m_status; }
 
 signals:
     void closeRequested();

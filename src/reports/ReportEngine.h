@@ -105,7 +105,6 @@ class ReportEngine
 public:
     explicit ReportEngine(ReportTemplate report);
 
-    const ReportTemplate &reportTemplate() const { return m_template; }
 
     // Registers a source under the name the template's bands use; not owned.
     void setSource(const QString &name, DataSource *source);
