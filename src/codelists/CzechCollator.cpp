@@ -2,6 +2,10 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <QStringList>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -61,4 +65,19 @@ int CzechCompare(const QString &left, const QString &right, bool numeric)
 QCollatorSortKey CzechSortKey(const QString &text, bool numeric)
 {
     return collator(numeric).sortKey(collatorKnowsCh() ? text : withChAsLetter(text));
+}
+
+QList<int> CzechOrder(const QStringList &texts, bool numeric, bool ascending)
+{
+    QList<QCollatorSortKey> keys;
+    keys.reserve(texts.size());
+    for (const QString &text : texts)
+        keys.append(CzechSortKey(text, numeric));
+    QList<int> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&keys, ascending](int left, int right) {
+        const int comparison = keys.at(left).compare(keys.at(right));
+        return ascending ? comparison < 0 : comparison > 0;
+    });
+    return order;
 }

@@ -4,6 +4,7 @@
 // lower and upper case of one letter together.
 
 #include <QCollatorSortKey>
+#include <QList>
 #include <QString>
 
 // Negative, zero or positive like strcmp. With `numeric` digits compare by
@@ -19,3 +20,7 @@ struct CzechLess
 // The collation key of a text: keys compare in Czech order, and building one
 // key per row first makes sorting long lists much faster.
 QCollatorSortKey CzechSortKey(const QString &text, bool numeric = false);
+
+// The order of `texts` in Czech order: the positions of the texts, first the
+// first in that order. Equal texts keep their order, either way.
+QList<int> CzechOrder(const QStringList &texts, bool numeric, bool ascending = true);

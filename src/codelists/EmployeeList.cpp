@@ -95,16 +95,11 @@ void EmployeeList::sortBy(int column)
     const int currentRow = m_current < 0 ? -1 : m_order.at(m_current);
     // Numbers kept as text (personal and birth numbers) sort by value.
     const bool numeric = column == OsobniCislo || column == RodneCislo;
-    QList<QCollatorSortKey> keys;
-    keys.reserve(m_rows.size());
+    QStringList texts;
+    texts.reserve(m_rows.size());
     for (const EmployeeRow &row : std::as_const(m_rows))
-        keys.append(CzechSortKey(value(row, column), numeric));
-    std::iota(m_order.begin(), m_order.end(), 0);
-    const bool ascending = m_ascending;
-    std::stable_sort(m_order.begin(), m_order.end(), [&keys, ascending](int left, int right) {
-        const int order = keys.at(left).compare(keys.at(right));
-        return ascending ? order < 0 : order > 0;
-    });
+        texts.append(value(row, column));
+    m_order = CzechOrder(texts, numeric, m_ascending);
     if (currentRow >= 0)
         m_current = int(m_order.indexOf(currentRow));
 }

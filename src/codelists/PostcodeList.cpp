@@ -79,13 +79,11 @@ void PostcodeList::sortBy(int column)
     if (column < 0 || column >= ColumnCount)
         return;
     const int currentRow = m_current < 0 ? -1 : m_order.at(m_current);
-    QList<QCollatorSortKey> keys;
-    keys.reserve(m_rows.size());
+    QStringList texts;
+    texts.reserve(m_rows.size());
     for (const PostcodeRow &row : std::as_const(m_rows))
-        keys.append(CzechSortKey(value(row, column), column == Psc));
-    std::iota(m_order.begin(), m_order.end(), 0);
-    std::stable_sort(m_order.begin(), m_order.end(),
-                     [&keys](int left, int right) { return keys.at(left).compare(keys.at(right)) < 0; });
+        texts.append(value(row, column));
+    m_order = CzechOrder(texts, column == Psc);
     m_sortColumn = column;
     if (currentRow >= 0)
         m_current = int(m_order.indexOf(currentRow));
