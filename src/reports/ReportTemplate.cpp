@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 
 #include <algorithm>
 
@@ -58,6 +59,19 @@ public:
         return value.toBool();
     }
 
+    // One of the named values of `values`; anything else is refused as
+    // "<unknown> „name“".
+    template <typename Enum>
+    Enum choice(const QJsonObject &object, const char *key, const QString &element, const QString &fallback,
+                const QMap<QString, Enum> &values, const QString &unknown) const
+    {
+        const QString name = text(object, key, element, fallback);
+        const auto found = values.constFind(name);
+        if (found == values.constEnd())
+            fail(element, QStringLiteral("%1 „%2“").arg(unknown, name));
+        return found.value();
+    }
+
     FontStyle font(const QJsonObject &object, const QString &element, const FontStyle &base) const
     {
         FontStyle font = base;
@@ -80,19 +94,16 @@ public:
                 fail(element, QStringLiteral("neznámý údaj „%1“").arg(key));
 
         TemplateBox box;
-        const QString kind = text(object, "kind", element, QStringLiteral("text"));
-        if (kind == "text")
-            box.kind = BoxKind::Text;
-        else if (kind == "line")
-            box.kind = BoxKind::Line;
-        else if (kind == "shape")
-            box.kind = BoxKind::Shape;
-        else if (kind == "picture")
-            box.kind = BoxKind::Picture;
-        else if (kind == "mark")
-            box.kind = BoxKind::Mark;
-        else
-            fail(element, QStringLiteral("neznámý druh „%1“").arg(kind));
+        static const QMap<QString, BoxKind> kinds = {{"text", BoxKind::Text},
+                                                     {"line", BoxKind::Line},
+                                                     {"shape", BoxKind::Shape},
+                                                     {"picture", BoxKind::Picture},
+                                                     {"mark", BoxKind::Mark}};
+        static const QMap<QString, HAlign> hAligns = {
+            {"left", HAlign::Left}, {"center", HAlign::Center}, {"right", HAlign::Right}};
+        static const QMap<QString, VAlign> vAligns = {
+            {"top", VAlign::Top}, {"middle", VAlign::Middle}, {"bottom", VAlign::Bottom}};
+        box.kind = choice(object, "kind", element, QStringLiteral("text"), kinds, QStringLiteral("neznámý druh"));
         box.name = text(object, "name", element);
         box.rect = QRectF(number(object, "x", element, 0, true), number(object, "y", element, 0, true),
                           number(object, "w", element, 0, true), number(object, "h", element, 0, true));
@@ -109,24 +120,10 @@ public:
             }
         }
         box.font = font(object, element, baseFont);
-        const QString align = text(object, "align", element, QStringLiteral("left"));
-        if (align == "left")
-            box.hAlign = HAlign::Left;
-        else if (align == "center")
-            box.hAlign = HAlign::Center;
-        else if (align == "right")
-            box.hAlign = HAlign::Right;
-        else
-            fail(element, QStringLiteral("neznámé zarovnání „%1“").arg(align));
-        const QString valign = text(object, "valign", element, QStringLiteral("top"));
-        if (valign == "top")
-            box.vAlign = VAlign::Top;
-        else if (valign == "middle")
-            box.vAlign = VAlign::Middle;
-        else if (valign == "bottom")
-            box.vAlign = VAlign::Bottom;
-        else
-            fail(element, QStringLiteral("neznámé svislé zarovnání „%1“").arg(valign));
+        box.hAlign =
+            choice(object, "align", element, QStringLiteral("left"), hAligns, QStringLiteral("neznámé zarovnání"));
+        box.vAlign = choice(object, "valign", element, QStringLiteral("top"), vAligns,
+                            QStringLiteral("neznámé svislé zarovnání"));
         box.wordWrap = flag(object, "wrap", element, true);
         box.grows = flag(object, "grow", element, false);
         box.stretch = flag(object, "stretch", element, false);
@@ -165,10 +162,7 @@ public:
             {"child", BandKind::Child},               {"masterFooter", BandKind::MasterFooter},
             {"pageFooter", BandKind::PageFooter}};
         TemplateBand band;
-        const QString kind = text(object, "kind", element);
-        if (!kinds.contains(kind))
-            fail(element, QStringLiteral("neznámý druh oddílu „%1“").arg(kind));
-        band.kind = kinds.value(kind);
+        band.kind = choice(object, "kind", element, QString(), kinds, QStringLiteral("neznámý druh oddílu"));
         band.name = text(object, "name", element);
         band.height = number(object, "height", element, 0, true);
         band.dataSource = text(object, "source", element);
